@@ -1,0 +1,12 @@
+#include "app/PlayerApp.h"
+
+#include "ui/MainWindow.h"
+
+BOOL PlayerApp::InitInstance() {
+    MainWindow window;
+    window.commandLine = m_lpCmdLine;
+    m_pMainWnd = &window;
+    window.DoModal();
+    m_pMainWnd = nullptr;
+    return FALSE;
+}

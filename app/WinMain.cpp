@@ -1,0 +1,10 @@
+// Process entry: the one global application object and the hand-over to it.
+#include "app/PlayerApp.h"
+
+namespace {
+PlayerApp theApp;
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLineTail, int showCommand) {
+    return theApp.Start(instance, commandLineTail, showCommand);
+}

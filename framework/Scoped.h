@@ -1,0 +1,148 @@
+#pragma once
+// Tiny owners for platform resources, so every path gives back what it obtained.
+#include <windows.h>
+#include <objbase.h>
+
+// Holds one COM reference; releases it when replaced or destroyed.
+template <class T>
+class ScopedCom {
+public:
+    ScopedCom() = default;
+    explicit ScopedCom(T* p) : ptr(p) {}
+    ~ScopedCom() { Release(); }
+    ScopedCom(const ScopedCom&) = delete;
+    ScopedCom& operator=(const ScopedCom&) = delete;
+
+    void Release() {
+        if (ptr) {
+            T* p = ptr;
+            ptr = nullptr;
+            p->Release();
+        }
+    }
+    T** Out() {
+        Release();
+        return &ptr;
+    }
+    void** OutVoid() { return reinterpret_cast<void**>(Out()); }
+    T* Detach() {
+        T* p = ptr;
+        ptr = nullptr;
+        return p;
+    }
+    T* Get() const { return ptr; }
+    T* operator->() const { return ptr; }
+    explicit operator bool() const { return ptr != nullptr; }
+
+private:
+    T* ptr = nullptr;
+};
+
+// Deletes a GDI object (brush, pen, bitmap, font) it owns.
+class ScopedGdiObject {
+public:
+    explicit ScopedGdiObject(HGDIOBJ o) : obj(o) {}
+    ~ScopedGdiObject() {
+        if (obj) DeleteObject(obj);
+    }
+    ScopedGdiObject(const ScopedGdiObject&) = delete;
+    ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
+    HGDIOBJ Get() const { return obj; }
+    HBRUSH Brush() const { return static_cast<HBRUSH>(obj); }
+    HPEN Pen() const { return static_cast<HPEN>(obj); }
+    HBITMAP Bitmap() const { return static_cast<HBITMAP>(obj); }
+    HGDIOBJ Detach() {
+        HGDIOBJ o = obj;
+        obj = nullptr;
+        return o;
+    }
+
+private:
+    HGDIOBJ obj;
+};
+
+// Selects an object into a DC and puts the previous one back.
+class ScopedSelect {
+public:
+    ScopedSelect(HDC dc, HGDIOBJ obj) : hdc(dc), previous(dc && obj ? SelectObject(dc, obj) : nullptr) {}
+    ~ScopedSelect() {
+        if (hdc && previous) SelectObject(hdc, previous);
+    }
+    ScopedSelect(const ScopedSelect&) = delete;
+    ScopedSelect& operator=(const ScopedSelect&) = delete;
+
+private:
+    HDC hdc;
+    HGDIOBJ previous;
+};
+
+// GetDC / ReleaseDC for a window (or the screen when hwnd is null).
+class ScopedGetDC {
+public:
+    explicit ScopedGetDC(HWND w) : hwnd(w), hdc(GetDC(w)) {}
+    ~ScopedGetDC() {
+        if (hdc) ReleaseDC(hwnd, hdc);
+    }
+    ScopedGetDC(const ScopedGetDC&) = delete;
+    ScopedGetDC& operator=(const ScopedGetDC&) = delete;
+    operator HDC() const { return hdc; }
+
+private:
+    HWND hwnd;
+    HDC hdc;
+};
+
+// A kernel handle that is closed on scope exit; INVALID_HANDLE_VALUE counts as none.
+class ScopedHandle {
+public:
+    explicit ScopedHandle(HANDLE h) : handle(h) {}
+    ~ScopedHandle() {
+        if (IsValid()) CloseHandle(handle);
+    }
+    ScopedHandle(const ScopedHandle&) = delete;
+    ScopedHandle& operator=(const ScopedHandle&) = delete;
+    bool IsValid() const { return handle && handle != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle; }
+
+private:
+    HANDLE handle;
+};
+
+// FindFirstFile's search handle.
+class ScopedFind {
+public:
+    explicit ScopedFind(HANDLE h) : handle(h) {}
+    ~ScopedFind() {
+        if (IsValid()) FindClose(handle);
+    }
+    ScopedFind(const ScopedFind&) = delete;
+    ScopedFind& operator=(const ScopedFind&) = delete;
+    bool IsValid() const { return handle && handle != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle;
+};
+
+// A menu that was loaded and is not attached to a window.
+class ScopedMenu {
+public:
+    explicit ScopedMenu(HMENU m) : menu(m) {}
+    ~ScopedMenu() {
+        if (menu) DestroyMenu(menu);
+    }
+    ScopedMenu(const ScopedMenu&) = delete;
+    ScopedMenu& operator=(const ScopedMenu&) = delete;
+    HMENU Get() const { return menu; }
+
+private:
+    HMENU menu;
+};
+
+// CoInitialize balanced by CoUninitialize, whatever the first call returned.
+class ScopedComInit {
+public:
+    ScopedComInit() { CoInitialize(nullptr); }
+    ~ScopedComInit() { CoUninitialize(); }
+    ScopedComInit(const ScopedComInit&) = delete;
+    ScopedComInit& operator=(const ScopedComInit&) = delete;
+};

@@ -1,0 +1,27 @@
+#pragma once
+// The filters of a graph, in the order they were added.
+#include <windows.h>
+#include <dshow.h>
+
+class FilterEntry;
+
+class FilterList {
+public:
+    FilterList() = default;
+    virtual ~FilterList();
+    FilterList(const FilterList&) = delete;
+    FilterList& operator=(const FilterList&) = delete;
+
+    // Index of the new slot, or -1 when the array cannot grow (the list is then unchanged).
+    int Add(IBaseFilter* filter, bool ownsFilter);
+    void Clear();
+    int Count() const { return count; }
+    FilterEntry* Item(int index) const { return index >= 0 && index < count ? items[index] : nullptr; }
+
+private:
+    int count = 0;
+    FilterEntry** items = nullptr;
+};
+
+// Appends every filter of the graph; owning entries give their reference back when destroyed.
+int EnumerateFilters(IFilterGraph* graph, FilterList* list, bool owning = false);

@@ -1,0 +1,61 @@
+#pragma once
+// The DirectShow graph of the one open file: built, steered and torn down here.
+// Knows nothing of the main window beyond the window handle it places the video in.
+#include <windows.h>
+#include <dshow.h>
+
+#include <cstdint>
+
+#include "media/FilterList.h"
+
+enum SessionState {
+    SessionClosed = 0,
+    SessionRunning = 1,
+    SessionPaused = 2,
+    SessionCompleted = 3,  // reported by QueryState only
+};
+
+class PlaybackSession {
+public:
+    PlaybackSession();
+    virtual ~PlaybackSession();
+    PlaybackSession(const PlaybackSession&) = delete;
+    PlaybackSession& operator=(const PlaybackSession&) = delete;
+
+    // videoRect null = the owner's whole client area. The caller closes the session first.
+    bool BuildGraph(const char* path, HWND owner, const RECT* videoRect, LONGLONG start, LONGLONG stop,
+                    bool startPaused);
+    bool Close();
+    bool Run();
+    bool Pause();
+    bool SeekTo(uint32_t milliseconds);
+    LONGLONG GetPosition();
+    int QueryState();
+    bool SetVideoRect(const RECT& rect);
+    UINT_PTR StartTimer();
+    bool StopTimer();
+    // One poll of the end-of-stream timer.
+    void Tick();
+
+    IGraphBuilder* Graph() const { return graph; }
+    int State() const { return state; }
+    LONGLONG RememberedPosition() const { return rememberedPosition; }
+    const FilterList& Filters() const { return filters; }
+
+    // 100-ns reference time to milliseconds: truncated toward zero, low 32 bits.
+    static uint32_t ToMilliseconds(LONGLONG time);
+
+private:
+    static void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD);
+    void ReleaseInterfaces();
+
+    int state = SessionClosed;
+    LONGLONG rememberedPosition = 0;
+    IVideoWindow* videoWindow = nullptr;
+    IMediaControl* mediaControl = nullptr;
+    IMediaEvent* mediaEvent = nullptr;
+    IMediaSeeking* mediaSeeking = nullptr;
+    IGraphBuilder* graph = nullptr;
+    UINT_PTR timerId = 0;
+    FilterList filters;
+};

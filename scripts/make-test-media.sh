@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Generates the media the tests play, once per build folder.
+set -euo pipefail
+out=${1:?output folder}
+mkdir -p "$out"
+gst() { gst-launch-1.0 -q "$@" >/dev/null; }
+[ -s "$out/clip.avi" ] || gst videotestsrc num-buffers=90 ! video/x-raw,width=320,height=240,framerate=30/1 \
+  ! jpegenc ! avimux name=m ! filesink location="$out/clip.avi" \
+  audiotestsrc num-buffers=130 ! audio/x-raw,format=S16LE,rate=44100,channels=2 ! m.
+[ -s "$out/wide.avi" ] || gst videotestsrc num-buffers=30 pattern=ball ! video/x-raw,width=640,height=360,framerate=30/1 \
+  ! jpegenc ! avimux ! filesink location="$out/wide.avi"
+[ -s "$out/audio.wav" ] || gst audiotestsrc num-buffers=100 ! audio/x-raw,format=S16LE,rate=44100,channels=2 \
+  ! wavenc ! filesink location="$out/audio.wav"
+exit 0

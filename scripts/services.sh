@@ -1,0 +1,43 @@
+# Sourced: starts what the player needs around it — a virtual display when asked or when
+# there is none, a PulseAudio null sink for the mixer and audio renderer, and a wineserver
+# kept alive for the whole session. Everything started here is stopped on exit.
+started_xvfb=""
+started_wineserver=""
+
+start_virtual_display() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    started_xvfb=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      [ -e "/tmp/.X11-unix/X${n}" ] && return 0
+      sleep 0.1
+    done
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+
+start_audio() {
+  command -v pulseaudio >/dev/null || return 0
+  pulseaudio --check 2>/dev/null && return 0
+  pulseaudio -D --exit-idle-time=-1 -n \
+    --load="module-null-sink sink_name=null" --load="module-native-protocol-unix" >/dev/null 2>&1 || true
+  for _ in $(seq 30); do
+    pulseaudio --check 2>/dev/null && return 0
+    sleep 0.1
+  done
+}
+
+start_wineserver() {
+  "$WINESERVER" -p >/dev/null 2>&1 &
+  started_wineserver=1
+}
+
+stop_services() {
+  [ -n "$started_wineserver" ] && "$WINESERVER" -k >/dev/null 2>&1
+  [ -n "$started_xvfb" ] && kill "$started_xvfb" 2>/dev/null
+  return 0
+}

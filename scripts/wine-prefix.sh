@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Prepares the private Wine prefix once: Japanese fonts for the menus and dialogs.
+set -euo pipefail
+source "$(dirname "$0")/wine-env.sh"
+ready="$WINEPREFIX/.corvantile-ready"
+[ -f "$ready" ] && exit 0
+mkdir -p "$WINEPREFIX"
+exec 9>"$WINEPREFIX.lock"
+flock 9
+[ -f "$ready" ] && exit 0
+"$WINE" wineboot -i >/dev/null 2>&1 || true
+key='HKCU\Software\Wine\Fonts\Replacements'
+for face in "MS UI Gothic" "ＭＳ ゴシック" "ＭＳ Ｐゴシック" "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "Microsoft Sans Serif"; do
+  "$WINE" reg add "$key" /v "$face" /t REG_SZ /d "IPAGothic" /f >/dev/null 2>&1
+done
+"$WINESERVER" -w
+touch "$ready"

@@ -1,0 +1,152 @@
+#pragma once
+// The program's one top-level window: a dialog-based frame that owns every child, the
+// playback session and the record of the open file, and routes every command.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/CDialog.h"
+#include "media/FilterList.h"
+#include "media/MediaProbe.h"
+#include "media/PlaybackSession.h"
+#include "ui/WindowLayout.h"
+
+class MainToolBar;
+class VideoHostWindow;
+class MainStatusBar;
+class SeekSlider;
+
+// Custom messages of the main window.
+#define UM_UPDATEPOSITION (WM_USER + 11)
+#define UM_TRANSLATEACCEL (WM_USER + 13)
+#define UM_AFTERINIT (WM_USER + 15)
+
+const UINT kPositionTimerId = 10;
+const UINT kPositionTimerPeriod = 200;
+const int kPaneTextSize = 520;
+
+enum WindowMode { ModeFullScreen = 0, ModeFrameless = 1 };
+
+// What is known of the open file; a file counts as open exactly while path is set.
+struct CurrentMedia {
+    char* path;
+    MediaFormatInfo format;
+    VideoSizeInfo size;
+    SHFILEINFOA shellInfo;
+};
+
+// What entering full-screen or frameless mode saved, to be restored on leaving.
+struct ModeSnapshot {
+    int savedShowToolbar;
+    int savedShowSeekSlider;
+    int savedShowStatusBar;
+    int savedShowInfoPanel;
+    WINDOWPLACEMENT savedPlacement;
+    RECT savedWindowRect;
+    RECT savedVideoRect;
+};
+
+class MainWindow : public CDialog {
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    bool PreTranslateMessage(MSG* msg) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+
+    // Start-up and shutdown.
+    void CreateChildren();
+    void OnAfterInit();
+
+    // Commands and user-interface state.
+    bool OnCommand(UINT id);
+    void ShowContextMenu(LPARAM lParam);
+    void UpdateUiState(DWORD selection, HMENU menu, bool fromMenuSelect);
+    int SetStatusText(int index, const char* text, bool refresh);
+    void RefreshStatusPanes(int index);
+    int SetButtonImage(UINT command, int image);
+    void TogglePlayPause();
+    void StopPlayback();
+    void ShowHelpPage();
+    void ToggleTopmost();
+    void OnLButtonDown(WPARAM wParam, LPARAM lParam);
+    void OnLButtonDblClk();
+
+    // Window modes and layout.
+    bool ToolbarBandRect(RECT* rect) const;
+    bool SeekSliderRect(RECT* rect) const;
+    bool StatusBarRect(RECT* rect) const;
+    bool VideoAreaRect(RECT* rect) const;
+    bool InfoPanelRect(RECT* rect) const;
+    bool VideoDestRect(RECT* rect) const;
+    bool GetFrameMargins(FrameMargins* margins) const;
+    double VideoAspect() const;
+    void LayoutChildren();
+    void ApplyBarVisibility();
+    int SetWindowMode(int requested);
+    void SetVideoSizeRate(double rate);
+    int FitWindowToVideo();
+    int ConstrainSizing(int edge, RECT* rect);
+
+    // Opening and closing media.
+    int OpenMedia(const char* path, bool play);
+    int CloseMedia();
+    int ShowMediaTitle(const char* path);
+    void OnOpenCommand();
+    void OnDropFiles(HDROP drop);
+    int ParseCommandLine(std::vector<std::string>* list) const;
+    static int ResolveIfShortcut(char* path);
+    static bool IsShortcutName(const char* path);
+    static bool ChooseMediaFile(char* buffer, HWND owner);
+
+    // Position display and seeking.
+    void StartPositionTimer();
+    int StopPositionTimer();
+    int UpdatePositionDisplay();
+    int SeekFromSlider();
+
+    // State, readable by tests and by the panels.
+    MainToolBar* toolBar = nullptr;
+    SeekSlider* seekSlider = nullptr;
+    VideoHostWindow* videoHost = nullptr;
+    MainStatusBar* statusBar = nullptr;
+    CDialog* infoPanel = nullptr;
+    HACCEL accelerators = nullptr;
+    int showStatusBar = 1;
+    int showSeekSlider = 1;
+    int showToolbar = 1;
+    int showInfoPanel = 1;
+    int topmost = 0;
+    int fitToWindow = 0;
+    double videoSizeRate = 1.0;
+    int infoPanelWidth = 200;
+    UINT_PTR positionTimerId = 0;
+    PlaybackSession session;
+    FilterList filterList;
+    CurrentMedia media = {};
+    int fullScreen = 0;
+    int frameless = 0;
+    ModeSnapshot modeSnapshot = {};
+    int firstActivation = 1;
+    const char* commandLine = nullptr;
+    UINT paneIds[2] = {0, 0};
+    char paneTexts[2][kPaneTextSize] = {};
+    HICON icon = nullptr;
+
+protected:
+    void OnDestroy() override;
+    void OnPaint() override;
+    HCURSOR OnQueryDragIcon() override;
+
+private:
+    void DestroyChildren();
+    void ClearMediaRecord();
+    LayoutState CurrentLayoutState() const;
+    void EnterWindowMode(int requested);
+    void LeaveWindowMode();
+    void ShowPromptForCommand(UINT item);
+    void RestoreIdlePrompt();
+};
