@@ -1,5 +1,6 @@
 #pragma once
 // The platform status bar with panes that have ids, styles and widths; one pane may stretch.
+#include <string>
 #include <vector>
 
 #include "framework/CWnd.h"

@@ -62,3 +62,50 @@ void PumpMessages(DWORD ms) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     } while (GetTickCount() - start < ms);
 }
+
+#include <shlobj.h>
+
+#include <cstring>
+
+bool MakeShortcut(const std::string& shortcut, const std::string& target) {
+    IShellLinkA* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&link))))
+        return false;
+    bool saved = false;
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(link->SetPath(target.c_str())) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        wchar_t wide[MAX_PATH];
+        MultiByteToWideChar(CP_ACP, 0, shortcut.c_str(), -1, wide, MAX_PATH);
+        saved = SUCCEEDED(file->Save(wide, TRUE));
+        file->Release();
+    }
+    link->Release();
+    return saved;
+}
+
+bool WriteTestFile(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    BOOL ok = bytes.empty() || WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok != FALSE;
+}
+
+HDROP MakeDropHandle(const std::vector<std::string>& names) {
+    size_t size = sizeof(DROPFILES) + 1;
+    for (const std::string& name : names) size += name.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = FALSE;
+    char* cursor = reinterpret_cast<char*>(drop) + sizeof(DROPFILES);
+    for (const std::string& name : names) {
+        memcpy(cursor, name.c_str(), name.size() + 1);
+        cursor += name.size() + 1;
+    }
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}

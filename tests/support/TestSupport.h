@@ -20,3 +20,12 @@ bool PumpUntil(Done done, DWORD ms) {
     }
     return true;
 }
+
+#include <vector>
+
+// Writes a shell shortcut file pointing at target (both Windows paths).
+bool MakeShortcut(const std::string& shortcut, const std::string& target);
+// Writes bytes to a file, replacing it.
+bool WriteTestFile(const std::string& path, const std::string& bytes);
+// A drop handle holding the given names, as the shell hands one to WM_DROPFILES.
+HDROP MakeDropHandle(const std::vector<std::string>& names);

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Measurements for the notes (never asserted by tests): start-up time against an empty dialog
+# program, executable size, open latency against a bare graph build, and CPU use paused and playing.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${CORVANTILE_BUILD_DIR:-$root/build}
+source "$root/scripts/wine-env.sh"
+cmake --build "$build" -j"$(nproc)" --target corvantile bench_empty_dialog bench_open_latency >/dev/null
+"$root/scripts/wine-prefix.sh"
+source "$root/scripts/services.sh"
+trap stop_services EXIT
+start_virtual_display
+start_audio
+start_wineserver
+media="$build/bench-media"
+mkdir -p "$media"
+[ -s "$media/long.avi" ] || gst-launch-1.0 -q videotestsrc num-buffers=1500 ! video/x-raw,width=320,height=240,framerate=30/1 \
+  ! jpegenc ! avimux name=m ! filesink location="$media/long.avi" \
+  audiotestsrc num-buffers=2200 ! audio/x-raw,format=S16LE,rate=44100,channels=2 ! m.
+[ -s "$media/short.avi" ] || gst-launch-1.0 -q videotestsrc num-buffers=30 ! video/x-raw,width=320,height=240,framerate=30/1 \
+  ! jpegenc ! avimux ! filesink location="$media/short.avi"
+win() { local p; p=$(realpath "$1"); printf 'Z:%s' "${p//\//\\}"; }
+
+startup() {  # prints milliseconds from launch until a window with the title appears
+  local exe=$1 title=$2 start end pid
+  start=$(date +%s%N)
+  "$WINE" "$exe" >/dev/null 2>&1 &
+  pid=$!
+  until xdotool search --name "^${title}\$" >/dev/null 2>&1; do sleep 0.01; done
+  end=$(date +%s%N)
+  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+  sleep 0.5
+  echo $(( (end - start) / 1000000 ))
+}
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+startup "$build/tests/bench_empty_dialog.exe" Empty >/dev/null  # warm the prefix
+echo "start-up, median of 5 (ms): corvantile $(for i in 1 2 3 4 5; do startup "$build/corvantile.exe" Corvantile; done | median)," \
+  "empty dialog $(for i in 1 2 3 4 5; do startup "$build/tests/bench_empty_dialog.exe" Empty; done | median)"
+echo "corvantile.exe size: $(stat -c %s "$build/corvantile.exe") bytes"
+"$WINE" "$build/tests/bench_open_latency.exe" "$(win "$root/build/testmedia/clip.avi")" 2>/dev/null || true
+
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+cpu_use() {  # percent of one core used by the player process over 30 s
+  local pid=$1 before after hz
+  hz=$(getconf CLK_TCK)
+  before=$(cpu_ticks "$pid"); sleep 30; after=$(cpu_ticks "$pid")
+  awk -v t=$((after - before)) -v hz="$hz" 'BEGIN {printf "%.2f%%", 100 * t / hz / 30}'
+}
+player_pid() { pgrep -f 'corvantile.exe' | head -1; }
+
+"$WINE" "$build/corvantile.exe" "$(win "$media/long.avi")" >/dev/null 2>&1 &
+sleep 5
+echo "CPU while playing (30 s): $(cpu_use "$(player_pid)")"
+kill %+ 2>/dev/null; sleep 1
+"$WINE" "$build/corvantile.exe" "$(win "$media/short.avi")" >/dev/null 2>&1 &
+sleep 5  # the one-second clip has ended and paused on its last frame
+echo "CPU while paused (30 s): $(cpu_use "$(player_pid)")"
+kill %+ 2>/dev/null

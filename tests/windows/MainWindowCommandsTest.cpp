@@ -1,0 +1,208 @@
+// The main window's commands, menu states, prompts, keys and shutdown, with real messages.
+#include <algorithm>
+#include <vector>
+
+#include "MainWindowFixture.h"
+#include "media/ShellUtil.h"
+
+TEST_F(MainWindowTest, WithNothingOpenOnlyTheFileIndependentCommandsAreEnabled) {
+    EXPECT_EQ(L"Corvantile", Title());
+    HMENU context = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_CONTEXTMENU));
+    window->UpdateUiState(0, context, false);
+    for (HMENU menu : {GetMenu(window->m_hWnd), context}) {
+        for (UINT id : {ID_PLAY_PAUSE, ID_STOP, ID_CAPTURE}) EXPECT_TRUE(Grayed(id, menu)) << id;
+        for (UINT id : {ID_FILE_OPEN_CMD, ID_VOLUME, ID_APP_EXIT_CMD, ID_VIEW_FULLSCREEN, ID_VIEW_FRAMELESS})
+            EXPECT_FALSE(Grayed(id, menu)) << id;
+    }
+    EXPECT_TRUE(Grayed(ID_FILE_CLOSE_CMD));
+    EXPECT_FALSE(Grayed(ID_HELP_PAGE));
+    EXPECT_FALSE(Grayed(ID_APP_ABOUT_CMD));
+    DestroyMenu(context);
+    EXPECT_FALSE(ToolbarButtonEnabled(ID_PLAY_PAUSE));
+    EXPECT_FALSE(ToolbarButtonEnabled(ID_STOP));
+    EXPECT_TRUE(ToolbarButtonEnabled(ID_FILE_OPEN_CMD));
+    EXPECT_TRUE(ToolbarButtonEnabled(ID_VOLUME));
+}
+
+TEST_F(MainWindowTest, SizeChecksFollowFitAndTheExactRate) {
+    window->UpdateUiState(0, nullptr, false);
+    EXPECT_TRUE(Checked(ID_SIZE_100));
+    EXPECT_FALSE(Checked(ID_SIZE_50));
+    EXPECT_FALSE(Checked(ID_SIZE_200));
+    EXPECT_TRUE(Checked(ID_VIEW_TOOLBAR));
+    EXPECT_TRUE(Checked(ID_VIEW_STATUSBAR));
+
+    SendMessageW(window->m_hWnd, WM_COMMAND, ID_SIZE_FIT, 0);
+    EXPECT_EQ(1, window->fitToWindow);
+    window->UpdateUiState(0, nullptr, false);
+    EXPECT_TRUE(Checked(ID_SIZE_FIT));
+    for (UINT id : {ID_SIZE_50, ID_SIZE_100, ID_SIZE_200}) EXPECT_FALSE(Checked(id)) << id;
+
+    window->fitToWindow = 0;
+    window->videoSizeRate = 0.75;
+    window->UpdateUiState(0, nullptr, false);
+    for (UINT id : {ID_SIZE_50, ID_SIZE_100, ID_SIZE_200}) EXPECT_FALSE(Checked(id)) << id;
+}
+
+TEST_F(MainWindowTest, ToggleCommandsFlipTheirFlagAndCheck) {
+    SendMessageW(window->m_hWnd, WM_COMMAND, ID_VIEW_STATUSBAR, 0);
+    EXPECT_EQ(0, window->showStatusBar);
+    EXPECT_FALSE(Checked(ID_VIEW_STATUSBAR));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window->m_hWnd, IDC_STATUSBAR)));
+    SendMessageW(window->m_hWnd, WM_COMMAND, ID_VIEW_STATUSBAR, 0);
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(window->m_hWnd, IDC_STATUSBAR)));
+
+    SendMessageW(window->m_hWnd, WM_COMMAND, ID_VIEW_TOOLBAR, 0);
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window->m_hWnd, IDC_TOOLBAR)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window->m_hWnd, IDC_SEEKSLIDER)));
+    EXPECT_FALSE(Checked(ID_VIEW_TOOLBAR));
+}
+
+TEST_F(MainWindowTest, HighlightedItemShowsItsPromptAndClosingTheMenuBringsTheTextsBack) {
+    window->SetStatusText(0, "clip.avi", true);
+    window->SetStatusText(1, " 0:00:01 / 0:00:03", true);
+    SendMessageW(window->m_hWnd, WM_MENUSELECT, MAKEWPARAM(ID_FILE_OPEN_CMD, MF_HILITE),
+                 reinterpret_cast<LPARAM>(GetMenu(window->m_hWnd)));
+    EXPECT_EQ(L"ファイルを開きます", PaneText(0));
+
+    SendMessageW(window->m_hWnd, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    EXPECT_EQ(L"clip.avi", PaneText(0));
+    EXPECT_EQ(L" 0:00:01 / 0:00:03", PaneText(1));
+
+    // A pop-up or system-menu highlight leaves the pane alone.
+    SendMessageW(window->m_hWnd, WM_MENUSELECT, MAKEWPARAM(0, MF_POPUP | MF_HILITE),
+                 reinterpret_cast<LPARAM>(GetMenu(window->m_hWnd)));
+    EXPECT_EQ(L"clip.avi", PaneText(0));
+}
+
+TEST_F(MainWindowTest, PaneTextsAreCutSafelyToTheirBuffer) {
+    EXPECT_EQ(0, window->SetStatusText(2, "x", true));
+    EXPECT_EQ(0, window->SetStatusText(0, nullptr, true));
+
+    std::string longText(700, 'a');
+    EXPECT_EQ(1, window->SetStatusText(0, longText.c_str(), true));
+    EXPECT_EQ(519u, strlen(window->paneTexts[0]));
+    EXPECT_EQ(0, window->paneTexts[1][0]);  // the neighbour buffer is untouched
+
+    if (GetACP() != 932) GTEST_SKIP() << "needs the Japanese ANSI code page";
+    std::string japanese;
+    for (int i = 0; i < 300; ++i) japanese += "\x82\xa0";  // 'あ' in Shift-JIS
+    window->SetStatusText(1, ("a" + japanese).c_str(), true);
+    size_t length = strlen(window->paneTexts[1]);
+    EXPECT_EQ(517u, length);  // 'a' and 258 whole characters; half a character is never kept
+    EXPECT_EQ('\xa0', window->paneTexts[1][length - 1]);
+}
+
+TEST_F(MainWindowTest, KeyboardContextMenuOpensAtClientPointThreeThree) {
+    static RECT menuRect;
+    static bool seen;
+    seen = false;
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (!menu || !IsWindowVisible(menu)) return;
+        GetWindowRect(menu, &menuRect);
+        seen = true;
+        EndMenu();
+    });
+    SendMessageW(window->m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window->m_hWnd), -1);
+    KillTimer(nullptr, timer);
+    ASSERT_TRUE(seen);
+    POINT expected = {3, 3};
+    ClientToScreen(window->m_hWnd, &expected);
+    EXPECT_EQ(expected.x, menuRect.left);
+    EXPECT_EQ(expected.y, menuRect.top);
+}
+
+TEST_F(MainWindowTest, DoubleClickPostsFullScreenOrLeavesFramelessMode) {
+    auto postedCommand = [this]() {
+        MSG msg;
+        UINT id = 0;
+        while (PeekMessageW(&msg, window->m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE)) id = LOWORD(msg.wParam);
+        return id;
+    };
+    SendMessageW(window->m_hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
+    EXPECT_EQ(static_cast<UINT>(ID_VIEW_FULLSCREEN), postedCommand());
+    window->frameless = 1;
+    SendMessageW(window->m_hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
+    EXPECT_EQ(static_cast<UINT>(ID_VIEW_FRAMELESS), postedCommand());
+    window->frameless = 0;
+}
+
+TEST_F(MainWindowTest, TranslateAccelMessageRunsTheAcceleratorTable) {
+    MSG space = {window->m_hWnd, WM_KEYDOWN, VK_SPACE, 0x00390001, 0, {0, 0}};
+    EXPECT_EQ(1, SendMessageW(window->m_hWnd, UM_TRANSLATEACCEL, reinterpret_cast<WPARAM>(&space), 0));
+    MSG letter = {window->m_hWnd, WM_KEYDOWN, 'Q', 0x00100001, 0, {0, 0}};
+    EXPECT_EQ(0, SendMessageW(window->m_hWnd, UM_TRANSLATEACCEL, reinterpret_cast<WPARAM>(&letter), 0));
+    EXPECT_EQ(0, SendMessageW(window->m_hWnd, UM_TRANSLATEACCEL, 0, 0));
+}
+
+namespace {
+std::vector<int> destroyedIds;
+HWND watchedMain;
+LRESULT CALLBACK RecordDestroy(int code, WPARAM wParam, LPARAM lParam) {
+    auto* call = reinterpret_cast<CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_DESTROY) {
+        if (call->hwnd == watchedMain) destroyedIds.push_back(0);
+        else if (GetParent(call->hwnd) == watchedMain) destroyedIds.push_back(GetDlgCtrlID(call->hwnd));
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+}  // namespace
+
+TEST_F(MainWindowTest, ShutdownStopsComAndDestroysTheChildrenInCreationOrder) {
+    EXPECT_TRUE(IsComStarted());
+    destroyedIds.clear();
+    watchedMain = window->m_hWnd;
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordDestroy, nullptr, GetCurrentThreadId());
+    window->DestroyWindow();
+    UnhookWindowsHookEx(hook);
+
+    EXPECT_FALSE(IsComStarted());
+    EXPECT_EQ(nullptr, window->toolBar);
+    EXPECT_EQ(nullptr, window->videoHost);
+    EXPECT_EQ(nullptr, window->statusBar);
+    EXPECT_EQ(nullptr, window->seekSlider);
+    ASSERT_GE(destroyedIds.size(), 5u);
+    std::vector<int> firstFive(destroyedIds.begin(), destroyedIds.begin() + 5);
+    EXPECT_EQ((std::vector<int>{0, IDC_TOOLBAR, IDC_VIDEOHOST, IDC_STATUSBAR, IDC_SEEKSLIDER}), firstFive);
+}
+
+// The real modal loop: keys are posted as the user would type them.
+namespace {
+class KeyRecordingWindow : public MainWindow {
+public:
+    std::vector<UINT> commands;
+    int step = 0;
+    bool aliveAfterKeys = false;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_COMMAND) commands.push_back(LOWORD(wParam));
+        return MainWindow::WindowProc(message, wParam, lParam);
+    }
+};
+KeyRecordingWindow* keyWindow;
+
+void CALLBACK TypeKeys(HWND, UINT, UINT_PTR, DWORD) {
+    HWND target = GetFocus() ? GetFocus() : keyWindow->m_hWnd;
+    switch (keyWindow->step++) {
+    case 0: PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001); break;
+    case 1: PostMessageW(target, WM_KEYDOWN, VK_RETURN, 0x001C0001); break;
+    case 2:
+        keyWindow->aliveAfterKeys = IsWindow(keyWindow->m_hWnd) && keyWindow->IsModalRunning();
+        PostMessageW(keyWindow->m_hWnd, WM_CLOSE, 0, 0);
+        break;
+    default: break;
+    }
+}
+}  // namespace
+
+TEST(MainWindowModalLoop, EscapeAndEnterNeverEndTheDialogWhileEscapeReachesStop) {
+    KeyRecordingWindow window;
+    keyWindow = &window;
+    UINT_PTR timer = SetTimer(nullptr, 0, 150, TypeKeys);
+    INT_PTR result = window.DoModal();
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(window.aliveAfterKeys);
+    EXPECT_EQ(IDCANCEL, result);  // ended by WM_CLOSE only
+    EXPECT_NE(window.commands.end(), std::find(window.commands.begin(), window.commands.end(), ID_STOP));
+    EXPECT_EQ(window.commands.end(), std::find(window.commands.begin(), window.commands.end(), IDOK));
+}

@@ -1,0 +1,50 @@
+#pragma once
+// A real main window, created modeless from its template, for tests that drive it with messages.
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "resources/resource.h"
+#include "support/TestSupport.h"
+#include "ui/MainWindow.h"
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = new MainWindow;
+        window->commandLine = commandLine.empty() ? nullptr : commandLine.c_str();
+        ASSERT_TRUE(window->Create(IDD_MAIN, nullptr));
+        PumpMessages(50);  // the posted after-init step
+    }
+    void TearDown() override {
+        if (window->m_hWnd) window->DestroyWindow();
+        delete window;
+    }
+
+    UINT MenuState(UINT id, HMENU menu = nullptr) const {
+        return GetMenuState(menu ? menu : GetMenu(window->m_hWnd), id, MF_BYCOMMAND);
+    }
+    bool Grayed(UINT id, HMENU menu = nullptr) const { return (MenuState(id, menu) & MF_GRAYED) != 0; }
+    bool Checked(UINT id, HMENU menu = nullptr) const { return (MenuState(id, menu) & MF_CHECKED) != 0; }
+    std::wstring PaneText(int pane) const {
+        wchar_t text[600] = {};
+        SendMessageW(GetDlgItem(window->m_hWnd, IDC_STATUSBAR), SB_GETTEXTW, pane, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    std::wstring Title() const {
+        wchar_t text[100] = {};
+        GetWindowTextW(window->m_hWnd, text, 100);
+        return text;
+    }
+    bool ToolbarButtonEnabled(UINT id) const {
+        return SendMessageW(GetDlgItem(window->m_hWnd, IDC_TOOLBAR), TB_ISBUTTONENABLED, id, 0) != 0;
+    }
+    bool NothingOpen() const {
+        return window->media.path == nullptr && window->session.State() == SessionClosed &&
+               window->session.Graph() == nullptr && window->positionTimerId == 0 && window->filterList.Count() == 0;
+    }
+
+    MainWindow* window = nullptr;
+    std::string commandLine;
+};

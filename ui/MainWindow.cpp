@@ -1,0 +1,439 @@
+#include "ui/MainWindow.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstring>
+#include <new>
+
+#include "controls/MainStatusBar.h"
+#include "controls/MainToolBar.h"
+#include "controls/SeekSlider.h"
+#include "controls/VideoHostWindow.h"
+#include "framework/Scoped.h"
+#include "media/ShellUtil.h"
+#include "resources/resource.h"
+#include "ui/AboutDialog.h"
+
+namespace {
+
+HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
+
+// Copies at most size - 1 bytes and never splits a double-byte character of the ANSI code page.
+void CopyTextCut(char* out, size_t size, const char* text) {
+    size_t used = 0;
+    while (text[used]) {
+        size_t step = IsDBCSLeadByte(static_cast<BYTE>(text[used])) && text[used + 1] ? 2 : 1;
+        if (used + step >= size) break;
+        used += step;
+    }
+    memcpy(out, text, used);
+    out[used] = '\0';
+}
+
+std::wstring AnsiToWide(const char* text) {
+    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (length <= 0) return std::wstring();
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
+    wide.resize(static_cast<size_t>(length - 1));
+    return wide;
+}
+
+// The first line of a command's prompt string: what the status bar shows for it.
+std::wstring PromptOf(UINT command) {
+    wchar_t text[256] = {};
+    LoadStringW(Instance(), command, text, 256);
+    wchar_t* newline = wcschr(text, L'\n');
+    if (newline) *newline = L'\0';
+    return text;
+}
+
+void SetMenuCheck(HMENU menu, UINT id, bool on) {
+    CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void SetMenuEnable(HMENU menu, UINT id, bool on) {
+    EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+}
+
+template <class Child>
+void DestroyChild(Child*& child) {
+    if (!child) return;
+    if (child->m_hWnd) child->DestroyWindow();
+    delete child;
+    child = nullptr;
+}
+
+}  // namespace
+
+MainWindow::MainWindow() : CDialog(IDD_MAIN, nullptr) {
+    icon = LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_MAIN));
+}
+
+MainWindow::~MainWindow() {
+    DestroyChildren();
+    ClearMediaRecord();
+}
+
+// ---- Start-up and shutdown ----
+
+BOOL MainWindow::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    ShowMediaTitle(nullptr);
+    CreateChildren();
+    UpdateUiState(0, nullptr, false);
+    PostMessageW(m_hWnd, UM_AFTERINIT, 0, 0);
+    return TRUE;
+}
+
+void MainWindow::CreateChildren() {
+    if (!m_hWnd) return;
+    StartCom();
+
+    HICON fresh = LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_MAIN));
+    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(fresh));
+    SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(fresh));
+    accelerators = LoadAcceleratorsW(Instance(), MAKEINTRESOURCEW(IDR_ACCELERATORS));
+
+    if (!toolBar) {
+        toolBar = new (std::nothrow) MainToolBar;
+        if (toolBar && !toolBar->Create(this)) DestroyChild(toolBar);
+    }
+    if (!videoHost) {
+        RECT rect = {};
+        VideoAreaRect(&rect);
+        videoHost = new (std::nothrow) VideoHostWindow;
+        if (videoHost && !videoHost->Create(m_hWnd, rect, IDC_VIDEOHOST)) DestroyChild(videoHost);
+    }
+    if (!statusBar) {
+        RECT rect = {};
+        StatusBarRect(&rect);
+        statusBar = new (std::nothrow) MainStatusBar;
+        if (statusBar && !statusBar->Create(this, rect)) DestroyChild(statusBar);
+        if (statusBar) {
+            paneIds[0] = 0;
+            paneIds[1] = 1;
+        }
+    }
+    if (!seekSlider) {
+        RECT rect = {};
+        SeekSliderRect(&rect);
+        seekSlider = new (std::nothrow) SeekSlider;
+        if (seekSlider && !seekSlider->Create(m_hWnd, rect, IDC_SEEKSLIDER)) DestroyChild(seekSlider);
+        if (seekSlider) {
+            seekSlider->LoadSystemColors();
+            seekSlider->SetRange(0, 10000);
+            seekSlider->SetPos(0, true, false);
+        }
+    }
+
+    ApplyBarVisibility();
+    if (videoHost) SetFocus(videoHost->m_hWnd);
+}
+
+void MainWindow::OnAfterInit() {
+    if (firstActivation) {
+        std::vector<std::string> names;
+        ParseCommandLine(&names);
+        for (const std::string& name : names) {
+            if (OpenMedia(name.c_str(), true)) {
+                FitWindowToVideo();
+                break;
+            }
+        }
+    }
+    firstActivation = 0;
+}
+
+void MainWindow::OnDestroy() {
+    CloseMedia();
+    session.Close();
+    StopCom();
+    if (fullScreen || frameless) {
+        SetWindowMode(fullScreen ? ModeFullScreen : ModeFrameless);
+        Sleep(50);
+        ApplyBarVisibility();
+    }
+    DestroyChildren();
+    CDialog::OnDestroy();
+}
+
+void MainWindow::DestroyChildren() {
+    DestroyChild(toolBar);
+    DestroyChild(videoHost);
+    DestroyChild(statusBar);
+    DestroyChild(seekSlider);
+    DestroyChild(infoPanel);
+}
+
+bool MainWindow::PreTranslateMessage(MSG* msg) {
+    if (accelerators && TranslateAcceleratorW(m_hWnd, accelerators, msg)) return true;
+    // Neither key may end the dialog: Esc reaches the stop command through the accelerators above.
+    if (msg->message == WM_KEYDOWN && (msg->wParam == VK_ESCAPE || msg->wParam == VK_RETURN)) return true;
+    return CDialog::PreTranslateMessage(msg);
+}
+
+// ---- Window procedure ----
+
+LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    switch (message) {
+    case WM_SIZE:
+        result = CDialog::WindowProc(message, wParam, lParam);
+        LayoutChildren();
+        return result;
+    case WM_SIZING:
+        if (ConstrainSizing(static_cast<int>(wParam), reinterpret_cast<RECT*>(lParam))) return TRUE;
+        return CDialog::WindowProc(message, wParam, lParam);
+    case WM_CONTEXTMENU:
+        result = CDialog::WindowProc(message, wParam, lParam);
+        ShowContextMenu(lParam);
+        return result;
+    case WM_COMMAND:
+        if (OnCommand(LOWORD(wParam))) return 0;
+        return CDialog::WindowProc(message, wParam, lParam);
+    case WM_TIMER:
+        result = CDialog::WindowProc(message, wParam, lParam);
+        UpdatePositionDisplay();
+        return result;
+    case WM_HSCROLL:
+        result = CDialog::WindowProc(message, wParam, lParam);
+        SeekFromSlider();
+        return result;
+    case WM_MENUSELECT:
+        result = CDialog::WindowProc(message, wParam, lParam);
+        UpdateUiState(static_cast<DWORD>(wParam), reinterpret_cast<HMENU>(lParam), true);
+        return result;
+    case WM_LBUTTONDOWN:
+        result = CDialog::WindowProc(message, wParam, lParam);
+        OnLButtonDown(wParam, lParam);
+        return result;
+    case WM_LBUTTONDBLCLK:
+        result = CDialog::WindowProc(message, wParam, lParam);
+        OnLButtonDblClk();
+        return result;
+    case WM_DROPFILES:
+        result = CDialog::WindowProc(message, wParam, lParam);
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return result;
+    case UM_UPDATEPOSITION:
+        UpdatePositionDisplay();
+        return 0;
+    case UM_TRANSLATEACCEL:
+        if (!wParam || !accelerators) return 0;
+        return TranslateAcceleratorW(m_hWnd, accelerators, reinterpret_cast<MSG*>(wParam)) ? 1 : 0;
+    case UM_AFTERINIT:
+        OnAfterInit();
+        return 0;
+    default:
+        return CDialog::WindowProc(message, wParam, lParam);
+    }
+}
+
+void MainWindow::OnPaint() {
+    if (!IsIconic(m_hWnd)) {
+        Default();
+        return;
+    }
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hWnd, &paint);
+    SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(m_hWnd, &client);
+    int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, icon);
+    EndPaint(m_hWnd, &paint);
+}
+
+HCURSOR MainWindow::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(icon); }
+
+// ---- Commands ----
+
+bool MainWindow::OnCommand(UINT id) {
+    switch (id) {
+    case ID_FILE_OPEN_CMD: OnOpenCommand(); break;
+    case ID_FILE_CLOSE_CMD: CloseMedia(); break;
+    case ID_CAPTURE: break;  // still capture arrives with its own change
+    case ID_APP_EXIT_CMD: SendMessageW(m_hWnd, WM_CLOSE, 0, 0); break;
+    case ID_PLAY_PAUSE: TogglePlayPause(); break;
+    case ID_STOP: StopPlayback(); break;
+    case ID_VOLUME: break;  // the volume dialog arrives with its own change
+    case ID_VIEW_TOOLBAR:
+        showToolbar = !showToolbar;
+        ApplyBarVisibility();
+        break;
+    case ID_VIEW_STATUSBAR:
+        showStatusBar = !showStatusBar;
+        ApplyBarVisibility();
+        break;
+    case ID_VIEW_INFOPANEL:
+        showInfoPanel = !showInfoPanel;
+        ApplyBarVisibility();
+        break;
+    case ID_VIEW_FULLSCREEN:
+        if (!(IsZoomed(m_hWnd) && !fullScreen)) SetWindowMode(ModeFullScreen);
+        break;
+    case ID_VIEW_FRAMELESS: SetWindowMode(ModeFrameless); break;
+    case ID_VIEW_TOPMOST: ToggleTopmost(); break;
+    case ID_SIZE_FIT: fitToWindow = !fitToWindow; break;
+    case ID_SIZE_50: SetVideoSizeRate(0.5); break;
+    case ID_SIZE_100: SetVideoSizeRate(1.0); break;
+    case ID_SIZE_200: SetVideoSizeRate(2.0); break;
+    case ID_HELP_PAGE: ShowHelpPage(); break;
+    case ID_APP_ABOUT_CMD: {
+        AboutDialog about;
+        about.DoModal();
+        break;
+    }
+    default: return false;
+    }
+    return true;
+}
+
+void MainWindow::TogglePlayPause() {
+    if (session.QueryState() == SessionRunning)
+        session.Pause();
+    else
+        session.Run();
+}
+
+void MainWindow::StopPlayback() {
+    session.Pause();
+    session.SeekTo(0);
+}
+
+void MainWindow::ShowHelpPage() {
+    char path[MAX_PATH];
+    if (!PathBesideExecutable("help.htm", path)) return;
+    // A missing page is skipped quietly rather than left to the shell's own error box.
+    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) return;
+    ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOW);
+}
+
+void MainWindow::ShowContextMenu(LPARAM lParam) {
+    POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (point.x < 0 || point.y < 0) {  // asked for from the keyboard
+        point = {3, 3};
+        ClientToScreen(m_hWnd, &point);
+    }
+    ScopedMenu loaded(LoadMenuW(Instance(), MAKEINTRESOURCEW(IDR_CONTEXTMENU)));
+    HMENU popup = loaded.Get() ? GetSubMenu(loaded.Get(), 0) : nullptr;
+    if (!popup) return;
+    UpdateUiState(0, loaded.Get(), false);
+    TrackPopupMenu(popup, TPM_LEFTBUTTON, point.x, point.y, 0, m_hWnd, nullptr);
+}
+
+void MainWindow::OnLButtonDown(WPARAM, LPARAM lParam) {
+    if (fullScreen || IsZoomed(m_hWnd) || IsIconic(m_hWnd)) return;
+    // Dragging by the client area is how a frameless window moves at all.
+    SendMessageW(m_hWnd, WM_NCLBUTTONDOWN, HTCAPTION, lParam);
+}
+
+void MainWindow::OnLButtonDblClk() {
+    PostMessageW(m_hWnd, WM_COMMAND, frameless ? ID_VIEW_FRAMELESS : ID_VIEW_FULLSCREEN, 0);
+}
+
+// ---- User-interface state ----
+
+void MainWindow::UpdateUiState(DWORD selection, HMENU menu, bool fromMenuSelect) {
+    UINT item = LOWORD(selection);
+    UINT flags = HIWORD(selection);
+    bool systemMenu = fromMenuSelect && (flags & MF_SYSMENU);
+    bool popup = fromMenuSelect && (flags & MF_POPUP);
+    bool open = media.path != nullptr;
+    bool canCapture = open && media.format.hasVideo;
+    int state = session.QueryState();
+    if (!menu && !fromMenuSelect) menu = m_hWnd ? GetMenu(m_hWnd) : nullptr;
+
+    if (!systemMenu && menu) {
+        SetMenuCheck(menu, ID_VIEW_TOOLBAR, showToolbar);
+        SetMenuCheck(menu, ID_VIEW_STATUSBAR, showStatusBar);
+        SetMenuCheck(menu, ID_VIEW_INFOPANEL, showInfoPanel);
+        SetMenuCheck(menu, ID_VIEW_FULLSCREEN, fullScreen);
+        SetMenuCheck(menu, ID_VIEW_FRAMELESS, frameless);
+        SetMenuCheck(menu, ID_VIEW_TOPMOST, topmost);
+        SetMenuCheck(menu, ID_SIZE_FIT, fitToWindow);
+        SetMenuCheck(menu, ID_SIZE_50, !fitToWindow && videoSizeRate == 0.5);
+        SetMenuCheck(menu, ID_SIZE_100, !fitToWindow && videoSizeRate == 1.0);
+        SetMenuCheck(menu, ID_SIZE_200, !fitToWindow && videoSizeRate == 2.0);
+        SetMenuEnable(menu, ID_VIEW_FULLSCREEN, !frameless);
+        SetMenuEnable(menu, ID_VIEW_FRAMELESS, !fullScreen);
+        SetMenuEnable(menu, ID_VIEW_TOPMOST, !fullScreen);
+        SetMenuEnable(menu, ID_PLAY_PAUSE, open);
+        SetMenuEnable(menu, ID_STOP, open);
+        SetMenuEnable(menu, ID_FILE_CLOSE_CMD, open);
+        SetMenuEnable(menu, ID_CAPTURE, canCapture);
+    }
+
+    if (toolBar && toolBar->m_hWnd) {
+        SetButtonImage(ID_PLAY_PAUSE, state == SessionRunning ? 5 : 3);
+        SetButtonImage(ID_STOP, 4);
+        SetButtonImage(ID_FILE_OPEN_CMD, 0);
+        SetButtonImage(ID_VOLUME, 6);
+        for (UINT id : {ID_PLAY_PAUSE, ID_STOP}) {
+            SendMessageW(toolBar->m_hWnd, TB_ENABLEBUTTON, id, MAKELPARAM(open, 0));
+            SendMessageW(toolBar->m_hWnd, TB_CHECKBUTTON, id, MAKELPARAM(FALSE, 0));
+        }
+        InvalidateRect(toolBar->m_hWnd, nullptr, FALSE);
+        UpdateWindow(toolBar->m_hWnd);
+    }
+
+    if (!statusBar) return;
+    if (!menu && flags == 0xFFFF) {  // a menu closed, or the pointer left the toolbar's buttons
+        RestoreIdlePrompt();
+        return;
+    }
+    if (systemMenu || popup) return;
+    if (item == 0) {
+        RestoreIdlePrompt();
+        return;
+    }
+    ShowPromptForCommand(item);
+}
+
+void MainWindow::RestoreIdlePrompt() {
+    statusBar->SetPaneInfo(0, paneIds[0], SBPS_STRETCH, 1);
+    statusBar->SetPaneText(0, L"", true);
+    RefreshStatusPanes(-1);
+}
+
+void MainWindow::ShowPromptForCommand(UINT item) {
+    RECT client = {};
+    GetClientRect(m_hWnd, &client);
+    statusBar->SetPaneInfo(0, paneIds[0], SBPS_NOBORDERS, client.right - client.left);
+    statusBar->SetPaneText(0, PromptOf(item).c_str(), true);
+}
+
+int MainWindow::SetButtonImage(UINT command, int image) {
+    if (!toolBar || !toolBar->m_hWnd) return 0;
+    int index = toolBar->CommandToIndex(command);
+    if (index < 0) return 0;
+    UINT id = 0, style = 0;
+    int old = 0;
+    toolBar->GetButtonInfo(index, id, style, old);
+    toolBar->SetButtonInfo(index, id, style, image);
+    return 1;
+}
+
+// ---- Status panes ----
+
+int MainWindow::SetStatusText(int index, const char* text, bool refresh) {
+    if (index < 0 || index > 1 || !text) return 0;
+    CopyTextCut(paneTexts[index], kPaneTextSize, text);
+    if (statusBar && refresh) RefreshStatusPanes(index);
+    return 1;
+}
+
+void MainWindow::RefreshStatusPanes(int index) {
+    if (!statusBar || !statusBar->m_hWnd) return;
+    for (int pane = 0; pane < 2; ++pane) {
+        if ((index == 0 || index == 1) && pane != index) continue;
+        statusBar->SetPaneText(pane, AnsiToWide(paneTexts[pane]).c_str(), true);
+    }
+    InvalidateRect(statusBar->m_hWnd, nullptr, FALSE);
+    UpdateWindow(statusBar->m_hWnd);
+}

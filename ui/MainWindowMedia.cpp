@@ -1,0 +1,144 @@
+// Opening and closing media: the Open dialog, dropped files and command-line names all end here.
+#include <cstdio>
+#include <cstring>
+
+#include "controls/VideoHostWindow.h"
+#include "media/PathText.h"
+#include "media/ShellUtil.h"
+#include "resources/resource.h"
+#include "ui/CommandLine.h"
+#include "ui/MainWindow.h"
+
+namespace {
+int openFilterIndex = 1;  // the Open dialog's filter, remembered within one run
+}
+
+int MainWindow::OpenMedia(const char* path, bool play) {
+    session.Close();
+    StopPositionTimer();
+    if (!path) {
+        CloseMedia();
+        ApplyBarVisibility();
+        return 0;
+    }
+    HCURSOR previousCursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+
+    bool opened = false;
+    char working[MAX_PATH];
+    // A name that does not fit the working buffer is refused: cut short, it could name another file.
+    if (strlen(path) < sizeof(working)) {
+        strcpy(working, path);
+        ResolveIfShortcut(working);
+        ClearMediaRecord();
+        if (ProbeMedia(working, &media.format)) {
+            SetOwnedString(&media.path, working);
+            if (media.format.hasVideo) ProbeVideoSize(working, &media.size);
+            SHGetFileInfoA(working, FILE_ATTRIBUTE_ARCHIVE, &media.shellInfo, sizeof(media.shellInfo),
+                           SHGFI_ICON | SHGFI_SMALLICON);
+            RECT dest = {};
+            bool hasDest = VideoDestRect(&dest);
+            StartPositionTimer();
+            opened = session.BuildGraph(working, videoHost ? videoHost->m_hWnd : nullptr, hasDest ? &dest : nullptr,
+                                        0, 0, true);
+            if (opened) {
+                filterList.Clear();
+                EnumerateFilters(session.Graph(), &filterList, true);
+                ShowMediaTitle(media.path);
+                if (play) session.Run();
+            }
+        }
+    }
+
+    SetCursor(previousCursor);
+    if (!opened) CloseMedia();
+    ApplyBarVisibility();
+    return opened ? 1 : 0;
+}
+
+int MainWindow::CloseMedia() {
+    StopPositionTimer();
+    session.Close();
+    filterList.Clear();
+    ClearMediaRecord();
+    ShowMediaTitle(nullptr);
+    return 1;
+}
+
+void MainWindow::ClearMediaRecord() {
+    SetOwnedString(&media.path, nullptr);
+    // The shell hands out a fresh icon with every file's information; it is ours to give back.
+    if (media.shellInfo.hIcon) DestroyIcon(media.shellInfo.hIcon);
+    memset(&media, 0, sizeof(media));
+}
+
+int MainWindow::ShowMediaTitle(const char* path) {
+    if (!m_hWnd) return 0;
+    wchar_t title[64] = {};
+    LoadStringW(GetModuleHandleW(nullptr), IDS_TITLE, title, 64);
+    char name[MAX_PATH] = "";
+    if (path && *path) FileNameOfPath(path, name, sizeof(name));
+    SetStatusText(0, name, true);
+    SetWindowTextW(m_hWnd, title);
+    return 1;
+}
+
+void MainWindow::OnOpenCommand() {
+    char buffer[MAX_PATH] = {};
+    if (!videoHost) return;
+    if (!ChooseMediaFile(buffer, m_hWnd)) return;
+    RepaintWindowTree(m_hWnd);  // the area under the closed dialog, before a slow open
+    if (OpenMedia(buffer, true)) FitWindowToVideo();
+    UpdateUiState(0, nullptr, false);
+}
+
+bool MainWindow::ChooseMediaFile(char* buffer, HWND owner) {
+    if (!buffer) return false;
+    char filter[256] = {};
+    int length = LoadStringA(GetModuleHandleW(nullptr), IDS_OPENFILTER, filter, sizeof(filter) - 2);
+    filter[length] = '|';
+    filter[length + 1] = '\0';
+    for (char* c = filter; *c; c = CharNextA(c))
+        if (*c == '|') *c = '\0';
+
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter;
+    dialog.nFilterIndex = static_cast<DWORD>(openFilterIndex);
+    dialog.lpstrFile = buffer;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    if (!GetOpenFileNameA(&dialog)) return false;
+    openFilterIndex = static_cast<int>(dialog.nFilterIndex);
+    return true;
+}
+
+void MainWindow::OnDropFiles(HDROP drop) {
+    if (!drop) return;
+    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        // A name too long for the buffer would come back cut short, naming some other file.
+        if (DragQueryFileA(drop, i, nullptr, 0) >= MAX_PATH) continue;
+        char name[MAX_PATH];
+        if (DragQueryFileA(drop, i, name, MAX_PATH) > 0 && OpenMedia(name, true)) {
+            FitWindowToVideo();
+            break;
+        }
+    }
+    DragFinish(drop);
+}
+
+int MainWindow::ParseCommandLine(std::vector<std::string>* list) const {
+    if (!commandLine || !list) return 0;
+    return SplitCommandLine(commandLine, list);
+}
+
+int MainWindow::ResolveIfShortcut(char* path) {
+    if (!path) return 0;
+    if (!IsShortcutName(path)) return 1;
+    char copy[MAX_PATH];
+    lstrcpynA(copy, path, MAX_PATH);
+    return ResolveShortcut(copy, path) ? 1 : 0;
+}
+
+bool MainWindow::IsShortcutName(const char* path) { return ExtensionIs(path, "lnk"); }

@@ -1,0 +1,36 @@
+// The position display: the slider and status pane 1 follow playback; a slider release seeks.
+#include "controls/SeekSlider.h"
+#include "ui/MainWindow.h"
+#include "ui/PositionDisplay.h"
+
+void MainWindow::StartPositionTimer() {
+    StopPositionTimer();
+    positionTimerId = SetTimer(m_hWnd, kPositionTimerId, kPositionTimerPeriod, nullptr);
+}
+
+int MainWindow::StopPositionTimer() {
+    if (positionTimerId) KillTimer(m_hWnd, positionTimerId);
+    positionTimerId = 0;
+    return 1;
+}
+
+int MainWindow::UpdatePositionDisplay() {
+    if (!m_hWnd) return 0;
+    uint32_t position = PlaybackSession::ToMilliseconds(session.GetPosition());
+    uint32_t duration = media.format.lengthMs;
+    // While the user holds the thumb, the timer must not pull it back to the playing position.
+    if (seekSlider && duration > 0 && !seekSlider->IsTracking())
+        seekSlider->SetPos(SliderValueForPosition(position, duration), true, false);
+    char text[80];
+    FormatPositionText(text, sizeof(text), position, duration);
+    SetStatusText(1, text, true);
+    return 0;
+}
+
+int MainWindow::SeekFromSlider() {
+    uint32_t duration = media.format.lengthMs;
+    // Notifications during a drag only move the thumb; the one after the release seeks.
+    if (seekSlider && duration > 0 && !seekSlider->IsTracking())
+        session.SeekTo(SeekTargetForSlider(seekSlider->GetPos(), duration));
+    return 0;
+}
