@@ -44,5 +44,8 @@ RECT FullScreenRect(int cxFrame, int cyFrame, int cxScreen, int cyScreen);
 // The frame rebuilt around a frameless window that moved since the mode was entered.
 RECT RebuildFrameRect(const RECT& current, const RECT& savedWindow, const RECT& savedVideo);
 
+// Truncation toward zero, pinned to half the int range so sums of it with window coordinates stay safe.
+int TruncToInt(double value);
+
 // Adjusts a dragged frame so its video area keeps the aspect; false when the edge is unknown.
 bool ConstrainSizingRect(int edge, RECT* rect, const FrameMargins& m, double aspect);
