@@ -1,9 +1,8 @@
 #pragma once
 // Owner-drawn horizontal seek slider, drawn through a back buffer.
 #include "controls/BackBuffer.h"
+#include "controls/SliderGeometry.h"
 #include "framework/CWnd.h"
-
-enum SliderPart { SliderNone = 0, SliderThumb = 5, SliderChannel = 6, SliderChannelSide = 7 };
 
 struct SliderColors {
     COLORREF face;
@@ -28,6 +27,11 @@ public:
     void SetSelection(int start, int end, bool redraw);
     int SelectionStart() const { return selectionStart; }
     int SelectionEnd() const { return selectionEnd; }
+    // The part under a client point, with the current size and position.
+    SliderPart HitTest(POINT point) const;
+    RECT ChannelRect() const;
+    RECT ThumbRect() const;
+    BackBuffer* GetBackBuffer() const { return backBuffer; }
 
     bool PreTranslateMessage(MSG* msg) override { return CWnd::PreTranslateMessage(msg); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -37,10 +41,12 @@ protected:
     void OnDestroy() override;
 
 private:
-    // Implementation detail owned by the control helper: geometry, painting, mouse handling.
     void NotifyScroll();
     void NotifyCommand();
     void Paint();
+    void DrawFrame(HDC dc, const RECT& client) const;
+    void ReleaseBackBuffer();
+    int PositionFromX(int x) const;
     void OnSize();
     void OnLButtonDown(LPARAM lParam);
     void OnMouseMove(LPARAM lParam);
