@@ -27,3 +27,7 @@ struct VideoSizeInfo {
 bool ProbeMedia(const char* path, MediaFormatInfo* info);
 // Native picture size (and bit rate) from a graph that is built but never run.
 bool ProbeVideoSize(const char* path, VideoSizeInfo* size);
+
+// The verdict of ProbeMedia once the streams are read: streamFound is true when an audio-,
+// video- or both-bearing stream was seen, mpegFile when the extension is "mpg" or "mpeg".
+bool DecideProbe(const MediaFormatInfo& info, bool streamFound, bool mpegFile);

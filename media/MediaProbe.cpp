@@ -1,0 +1,178 @@
+#include "media/MediaProbe.h"
+
+#include <dshow.h>
+#include <oleauto.h>
+#include <qedit.h>
+
+#include <cstring>
+
+#include "framework/Scoped.h"
+#include "media/PathText.h"
+#include "media/directshow/DirectShowServices.h"
+
+namespace {
+// The media type get_StreamMediaType fills belongs to its caller: block and pUnk go back here.
+class ScopedMediaType {
+public:
+    ScopedMediaType() { ZeroMemory(&type, sizeof(type)); }
+    ~ScopedMediaType() {
+        if (type.pbFormat) CoTaskMemFree(type.pbFormat);
+        if (type.pUnk) type.pUnk->Release();
+    }
+    ScopedMediaType(const ScopedMediaType&) = delete;
+    ScopedMediaType& operator=(const ScopedMediaType&) = delete;
+    AM_MEDIA_TYPE* Get() { return &type; }
+
+private:
+    AM_MEDIA_TYPE type;
+};
+
+class ScopedBstr {
+public:
+    explicit ScopedBstr(BSTR s) : text(s) {}
+    ~ScopedBstr() { SysFreeString(text); }
+    ScopedBstr(const ScopedBstr&) = delete;
+    ScopedBstr& operator=(const ScopedBstr&) = delete;
+    BSTR Get() const { return text; }
+
+private:
+    BSTR text;
+};
+
+struct StreamScan {
+    double longestSeconds = 0.0;
+    bool streamFound = false;
+    bool asfFile = false;
+};
+
+bool ToWidePath(const char* path, wchar_t (&wide)[MAX_PATH]) {
+    return MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) != 0;
+}
+
+bool IsMpegFile(const char* path) { return ExtensionIs(path, "mpg") || ExtensionIs(path, "mpeg"); }
+
+void TakeFrameRate(IMediaDet* detector, MediaFormatInfo* info) {
+    double rate = 0.0;
+    if (SUCCEEDED(detector->get_FrameRate(&rate))) info->frameRate = rate;
+}
+
+void ClassifyMajorType(IMediaDet* detector, const GUID& major, StreamScan* scan, MediaFormatInfo* info) {
+    if (major == MEDIATYPE_Audio || major == MEDIATYPE_AnalogAudio) {
+        scan->streamFound = true;
+        info->hasAudio = 1;
+    } else if (major == MEDIATYPE_Video) {
+        scan->streamFound = true;
+        info->hasVideo = 1;
+        TakeFrameRate(detector, info);
+        // The detector often knows no rate for ASF video, which plays fine all the same.
+        if (scan->asfFile && !(info->frameRate > 0)) info->frameRate = 30.0;
+    } else if (major == MEDIATYPE_Stream || major == MEDIATYPE_Interleaved || major == MEDIATYPE_AnalogVideo ||
+               major == MEDIATYPE_MPEG2_PES) {
+        // A multiplexed stream may carry either kind.
+        scan->streamFound = true;
+        info->hasAudio = 1;
+        info->hasVideo = 1;
+        TakeFrameRate(detector, info);
+    }
+}
+
+void CopyFormatBlock(const AM_MEDIA_TYPE& type, BYTE* target, size_t capacity, int* filled) {
+    // A type that announces a block without one has nothing to copy.
+    if (!type.pbFormat || type.cbFormat == 0) return;
+    size_t count = type.cbFormat < capacity ? type.cbFormat : capacity;
+    memset(target, 0, capacity);
+    memcpy(target, type.pbFormat, count);
+    *filled = 1;
+}
+
+void TakeFormatBlock(const AM_MEDIA_TYPE& type, MediaFormatInfo* info) {
+    if (type.formattype == FORMAT_WaveFormatEx)
+        CopyFormatBlock(type, info->waveFormat, sizeof(info->waveFormat), &info->hasWaveFormat);
+    else if (type.formattype == FORMAT_VideoInfo)
+        CopyFormatBlock(type, info->videoInfo, sizeof(info->videoInfo), &info->hasVideoInfo);
+    else if (type.formattype == FORMAT_VideoInfo2)
+        CopyFormatBlock(type, info->videoInfo2, sizeof(info->videoInfo2), &info->hasVideoInfo2);
+}
+
+void ScanStream(IMediaDet* detector, long index, StreamScan* scan, MediaFormatInfo* info) {
+    if (FAILED(detector->put_CurrentStream(index))) return;
+    double seconds = 0.0;
+    if (SUCCEEDED(detector->get_StreamLength(&seconds)) && seconds > scan->longestSeconds)
+        scan->longestSeconds = seconds;
+    ScopedMediaType type;
+    if (FAILED(detector->get_StreamMediaType(type.Get()))) return;
+    ClassifyMajorType(detector, type.Get()->majortype, scan, info);
+    TakeFormatBlock(*type.Get(), info);
+}
+
+void ScanStreams(const char* path, StreamScan* scan, MediaFormatInfo* info) {
+    ScopedCom<IMediaDet> detector;
+    if (FAILED(CreateMediaDetector(detector.Out())) || !detector) return;
+    wchar_t widePath[MAX_PATH];
+    if (!ToWidePath(path, widePath)) return;
+    ScopedBstr name(SysAllocString(widePath));
+    if (!name.Get()) return;
+    long count = 0;
+    if (FAILED(detector->put_Filename(name.Get())) || FAILED(detector->get_OutputStreams(&count))) return;
+    // Some MPEG splitters report one stream while a second one is there to be read.
+    if (count == 1 && IsMpegFile(path)) count = 2;
+    for (long i = 0; i < count; ++i) ScanStream(detector.Get(), i, scan, info);
+}
+
+uint32_t SecondsToMilliseconds(double seconds) {
+    double ms = seconds * 1000.0;
+    // Beyond 49 days the count cannot be held; the conversion would be undefined.
+    if (ms >= 4294967295.0) return 0xFFFFFFFFu;
+    return static_cast<uint32_t>(ms);
+}
+}  // namespace
+
+bool DecideProbe(const MediaFormatInfo& info, bool streamFound, bool mpegFile) {
+    if (!streamFound) return false;
+    if (info.hasAudio && info.lengthMs == 0) return false;
+    if (info.hasVideo) return info.frameRate > 0 || info.lengthMs == 0;
+    return !mpegFile;
+}
+
+bool ProbeMedia(const char* path, MediaFormatInfo* info) {
+    if (!path || !info) return false;
+    ZeroMemory(info, sizeof(*info));
+    // Refused without being opened at all.
+    if (ExtensionIs(path, "mov") || ExtensionIs(path, "exe") || ExtensionIs(path, "dll")) return false;
+    try {
+        StreamScan scan;
+        scan.asfFile = ExtensionIs(path, "asf") || ExtensionIs(path, "wmv");
+        ScanStreams(path, &scan, info);
+        info->lengthMs = SecondsToMilliseconds(scan.longestSeconds);
+        return DecideProbe(*info, scan.streamFound, IsMpegFile(path));
+    } catch (...) {
+        return false;
+    }
+}
+
+bool ProbeVideoSize(const char* path, VideoSizeInfo* size) {
+    if (!path || !size) return false;
+    wchar_t widePath[MAX_PATH];
+    if (!ToWidePath(path, widePath)) return false;
+    try {
+        ScopedCom<IGraphBuilder> graph;
+        if (FAILED(CreateFilterGraph(graph.Out())) || !graph) return false;
+        if (FAILED(graph->RenderFile(widePath, nullptr))) return false;
+        ScopedCom<IBasicVideo> video;
+        if (FAILED(graph->QueryInterface(IID_IBasicVideo, video.OutVoid())) || !video) return false;
+        bool ok = false;
+        long width = 0, height = 0;
+        if (SUCCEEDED(video->get_VideoWidth(&width))) {
+            size->width = width;
+            if (SUCCEEDED(video->get_VideoHeight(&height))) {
+                size->height = height;
+                ok = true;
+            }
+        }
+        long bitRate = 0;
+        if (SUCCEEDED(video->get_BitRate(&bitRate))) size->bitRate = bitRate;
+        return ok;
+    } catch (...) {
+        return false;
+    }
+}

@@ -1,0 +1,52 @@
+#include "media/PathText.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+bool IsSeparator(char c) { return c == '\\' || c == '/' || c == ':'; }
+
+// Next character of narrow text in the ANSI code page; a lead byte never swallows the NUL.
+const char* NextChar(const char* p) {
+    if (IsDBCSLeadByte(static_cast<BYTE>(*p)) && p[1] != '\0') return p + 2;
+    return p + 1;
+}
+
+bool ToWide(const char* text, std::wstring* wide) {
+    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (length <= 0) return false;
+    wide->resize(static_cast<size_t>(length));
+    if (MultiByteToWideChar(CP_ACP, 0, text, -1, &(*wide)[0], length) != length) return false;
+    wide->resize(static_cast<size_t>(length - 1));
+    return true;
+}
+}  // namespace
+
+const char* FinalPathComponent(const char* path) {
+    if (!path) return nullptr;
+    const char* component = path;
+    for (const char* p = path; *p; p = NextChar(p))
+        if (IsSeparator(*p)) component = p + 1;
+    return component;
+}
+
+const char* PathExtension(const char* path) {
+    const char* component = FinalPathComponent(path);
+    if (!component) return nullptr;
+    const char* extension = nullptr;
+    for (const char* p = component; *p; p = NextChar(p))
+        if (*p == '.') extension = p + 1;
+    return extension;
+}
+
+bool ExtensionIs(const char* path, const char* extension) {
+    const char* actual = PathExtension(path);
+    if (!actual || !extension) return false;
+    // Comparing as UTF-16 folds the case of whole characters, never of a trail byte that
+    // happens to look like an ASCII letter.
+    std::wstring left, right;
+    if (!ToWide(actual, &left) || !ToWide(extension, &right)) return false;
+    return CompareStringOrdinal(left.c_str(), static_cast<int>(left.size()), right.c_str(),
+                                static_cast<int>(right.size()), TRUE) == CSTR_EQUAL;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Reading the parts of a narrow path in the ANSI code page. The scans step over double-byte
+// characters whole, because a Shift-JIS trail byte may be a backslash.
+
+// The final component of path (after the last '\\', '/' or drive colon); path itself when
+// there is no separator, null when path is null.
+const char* FinalPathComponent(const char* path);
+
+// The extension of the final component, after its last dot (without the dot); null when the
+// component has no dot.
+const char* PathExtension(const char* path);
+
+// True when path's extension equals extension, compared without regard to case; false when
+// either is null or path has no extension.
+bool ExtensionIs(const char* path, const char* extension);
