@@ -3,6 +3,8 @@
 #include "framework/CToolBar.h"
 #include "framework/CToolTipCtrl.h"
 
+#include <string>
+
 struct ToolBarHit {
     bool hit;
     int index;
@@ -14,6 +16,9 @@ public:
     MainToolBar() = default;
     ~MainToolBar() override;
 
+    // Creates the bar (id 1002) on the parent, sets the seven buttons and loads the image strip.
+    bool Create(CWnd* parent);
+    // The command button under the point (bar client coordinates, edges included); separators never hit.
     ToolBarHit HitTest(POINT point) const;
     UINT_PTR PollTimerId() const { return pollTimerId; }
     CToolTipCtrl* ToolTip() const { return toolTip; }
@@ -21,9 +26,20 @@ public:
     bool PreTranslateMessage(MSG* msg) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    static const UINT kPollTimer = 1;
+    static const UINT kPollInterval = 200;
+    static const UINT kControlId = 1002;
+
+protected:
+    void OnBarCreated() override;
+
 private:
     void CreateToolTip();
+    void DestroyToolTip();
+    void OnMouseMove(LPARAM lParam);
+    void OnTimerTick();
     void UpdatePollTimer(bool onButton);
+    void SendMenuSelect(WPARAM wParam);
 
     CToolTipCtrl* toolTip = nullptr;
     bool toolTipsEnabled = true;
@@ -32,3 +48,6 @@ private:
 
 // The button list the main window gives the bar: separator, open, volume, separator, play/pause, stop, separator.
 extern const UINT kMainToolBarButtons[7];
+
+// The tooltip part of a prompt string: what follows the first line feed, or nothing without one.
+std::wstring ToolTipPart(const std::wstring& promptString);

@@ -1,5 +1,7 @@
 #pragma once
 // The platform toolbar with a button list of command ids (0 = separator) and one image strip.
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include "framework/CWnd.h"
@@ -16,15 +18,32 @@ public:
     bool SetButtons(const UINT* ids, int count);
     // Image strip of 16 x 15 cells, the grey background mapped to the button face colour.
     bool LoadBitmap(UINT resourceId);
+    // Index of the first button with the command id, or -1.
     int CommandToIndex(UINT id) const;
+    // The button's command id; 0 for separators and for an index that does not exist.
     UINT GetItemID(int index) const;
+    // style is the button's TBSTYLE_* byte; all three stay untouched for an index that does not exist.
     void GetButtonInfo(int index, UINT& id, UINT& style, int& image) const;
+    // Keeps the button's state (enabled, checked); does nothing for an index that does not exist.
     void SetButtonInfo(int index, UINT id, UINT style, int image);
+    // The item's rectangle in the bar's client coordinates; empty when the index does not exist.
     void GetItemRect(int index, RECT* rect) const;
     int ButtonCount() const;
     DWORD BarStyle() const { return barStyle; }
+    const RECT& Borders() const { return borders; }
+
+    static const SIZE kButtonSize;  // 23 x 22
+    static const SIZE kImageSize;   // 16 x 15
+
+protected:
+    // Runs once the created control is bound to this object. The control's own WM_CREATE has passed
+    // by then (it came before the binding), so derived bars do their creation-time work here.
+    virtual void OnBarCreated() {}
 
 private:
+    void SetSizes();
+
     DWORD barStyle = 0;
+    RECT borders = {};
     HIMAGELIST images = nullptr;
 };
