@@ -4,9 +4,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${CORVANTILE_BUILD_DIR:-$root/build}
+"$root/scripts/build.sh" corvantile bench_empty_dialog bench_open_latency >/dev/null
+"$root/scripts/make-test-media.sh" "$build/testmedia"
 source "$root/scripts/wine-env.sh"
-cmake --build "$build" -j"$(nproc)" --target corvantile bench_empty_dialog bench_open_latency >/dev/null
-"$root/scripts/wine-prefix.sh"
 source "$root/scripts/services.sh"
 trap stop_services EXIT
 start_virtual_display

@@ -6,12 +6,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${CORVANTILE_BUILD_DIR:-$root/build}
-"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh" corvantile
 source "$root/scripts/wine-env.sh"
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target corvantile
-"$root/scripts/wine-prefix.sh"
 
 to_windows() {  # Wine shows the Unix root as drive Z:
   local path

@@ -3,12 +3,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${CORVANTILE_BUILD_DIR:-$root/build}
-"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh"
 source "$root/scripts/wine-env.sh"
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)"
-"$root/scripts/wine-prefix.sh"
 source "$root/scripts/services.sh"
 trap stop_services EXIT
 start_virtual_display

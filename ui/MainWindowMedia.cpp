@@ -21,13 +21,14 @@ int MainWindow::OpenMedia(const char* path, bool play) {
         ApplyBarVisibility();
         return 0;
     }
-    HCURSOR previousCursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    HCURSOR previousCursor = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
 
     bool opened = false;
     char working[MAX_PATH];
     // A name that does not fit the working buffer is refused: cut short, it could name another file.
-    if (strlen(path) < sizeof(working)) {
-        strcpy(working, path);
+    size_t length = strlen(path);
+    if (length < sizeof(working)) {
+        memcpy(working, path, length + 1);
         ResolveIfShortcut(working);
         ClearMediaRecord();
         if (ProbeMedia(working, &media.format)) {
