@@ -1,5 +1,6 @@
 #pragma once
 // A real main window, created modeless from its template, for tests that drive it with messages.
+#include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 

@@ -1,0 +1,190 @@
+// Window modes, video size rates and the aspect-keeping frame, on a real main window.
+#include "MainWindowFixture.h"
+#include "controls/MainToolBar.h"
+#include "controls/SeekSlider.h"
+#include "controls/VideoHostWindow.h"
+
+namespace {
+RECT WindowRectOf(HWND hwnd) {
+    RECT r = {};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+SIZE SizeOf(const RECT& r) { return {r.right - r.left, r.bottom - r.top}; }
+bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+}  // namespace
+
+class MainWindowModesTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        SetWindowPos(window->m_hWnd, nullptr, 40, 30, 500, 420, SWP_NOZORDER);
+    }
+    HWND Host() const { return window->videoHost->m_hWnd; }
+    void Command(UINT id) { SendMessageW(window->m_hWnd, WM_COMMAND, id, 0); }
+};
+
+TEST_F(MainWindowModesTest, FullScreenCoversTheScreenFromItsMetricsAndLeavesToTheSavedPlacement) {
+    RECT before = WindowRectOf(window->m_hWnd);
+    Command(ID_VIEW_FULLSCREEN);
+    ASSERT_EQ(1, window->fullScreen);
+    RECT expected = FullScreenRect(GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME),
+                                   GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_TRUE(SameRect(expected, WindowRectOf(window->m_hWnd)));
+    EXPECT_EQ(nullptr, GetMenu(window->m_hWnd));
+    EXPECT_FALSE(GetWindowLongW(window->m_hWnd, GWL_STYLE) & WS_CAPTION);
+    EXPECT_TRUE(GetWindowLongW(window->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(IsWindowVisible(window->toolBar->m_hWnd));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window->m_hWnd, IDC_STATUSBAR)));
+    RECT client, host;
+    GetClientRect(window->m_hWnd, &client);
+    GetClientRect(Host(), &host);
+    EXPECT_EQ(SizeOf(client).cx, SizeOf(host).cx);  // no sunken edge, whole client area
+    EXPECT_EQ(SizeOf(client).cy, SizeOf(host).cy);
+
+    // Frameless mode and always on top cannot be chosen in full screen.
+    window->UpdateUiState(0, LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU)), false);
+    Command(ID_VIEW_TOPMOST);
+    EXPECT_EQ(0, window->topmost);
+
+    Command(ID_VIEW_FULLSCREEN);
+    EXPECT_EQ(0, window->fullScreen);
+    EXPECT_TRUE(SameRect(before, WindowRectOf(window->m_hWnd)));
+    EXPECT_NE(nullptr, GetMenu(window->m_hWnd));
+    EXPECT_TRUE(GetWindowLongW(window->m_hWnd, GWL_STYLE) & WS_CAPTION);
+    EXPECT_FALSE(GetWindowLongW(window->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(GetWindowLongW(Host(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(IsWindowVisible(window->toolBar->m_hWnd));
+}
+
+TEST_F(MainWindowModesTest, FramelessTakesTheVideoAreaAndRebuildsTheFrameWhereverItWasDragged) {
+    RECT before = WindowRectOf(window->m_hWnd);
+    RECT video = WindowRectOf(Host());
+    Command(ID_VIEW_FRAMELESS);
+    ASSERT_EQ(1, window->frameless);
+    EXPECT_TRUE(SameRect(video, WindowRectOf(window->m_hWnd)));
+    EXPECT_FALSE(GetWindowLongW(window->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);  // only when asked for
+    window->UpdateUiState(0, nullptr, false);
+
+    SetWindowPos(window->m_hWnd, nullptr, video.left + 50, video.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    // A double-click on the video leaves frameless mode.
+    PostMessageW(Host(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    PumpUntil([&] { return window->frameless == 0; }, 2000);
+    ASSERT_EQ(0, window->frameless);
+    RECT after = WindowRectOf(window->m_hWnd);
+    OffsetRect(&before, 50, 0);
+    EXPECT_TRUE(SameRect(before, after));
+}
+
+TEST_F(MainWindowModesTest, AltEnterWhileMaximizedDoesNothing) {
+    ShowWindow(window->m_hWnd, SW_MAXIMIZE);
+    Command(ID_VIEW_FULLSCREEN);
+    EXPECT_EQ(0, window->fullScreen);
+    EXPECT_TRUE(IsZoomed(window->m_hWnd));
+}
+
+TEST_F(MainWindowModesTest, HidingTheToolbarHidesTheSliderAndGivesTheVideoTheTop) {
+    RECT area;
+    window->VideoAreaRect(&area);
+    EXPECT_EQ(27, area.top);
+    Command(ID_VIEW_TOOLBAR);
+    window->VideoAreaRect(&area);
+    EXPECT_EQ(0, area.top);
+    EXPECT_FALSE(IsWindowVisible(window->seekSlider->m_hWnd));
+    RECT host = WindowRectOf(Host());
+    MapWindowPoints(HWND_DESKTOP, window->m_hWnd, reinterpret_cast<POINT*>(&host), 2);
+    EXPECT_EQ(0, host.top);
+}
+
+class MainWindowVideoTest : public MainWindowModesTest {
+protected:
+    void SetUp() override {
+        MainWindowModesTest::SetUp();
+        ASSERT_EQ(1, window->OpenMedia(TestMediaPath("clip.avi").c_str(), false));
+    }
+};
+
+TEST_F(MainWindowVideoTest, RatesSizeTheVideoAreaAndKeepTheTopLeftCorner) {
+    RECT start = WindowRectOf(window->m_hWnd);
+    struct {
+        UINT command;
+        SIZE video;
+    } cases[] = {{ID_SIZE_50, {160, 120}}, {ID_SIZE_200, {640, 480}}, {ID_SIZE_100, {320, 240}}};
+    for (const auto& c : cases) {
+        Command(c.command);
+        SIZE video = SizeOf(WindowRectOf(Host()));
+        EXPECT_EQ(c.video.cx, video.cx) << c.command;
+        EXPECT_EQ(c.video.cy, video.cy) << c.command;
+        RECT now = WindowRectOf(window->m_hWnd);
+        EXPECT_EQ(start.left, now.left);
+        EXPECT_EQ(start.top, now.top);
+    }
+    window->fitToWindow = 1;
+    Command(ID_SIZE_200);  // a rate command clears fit and fits at once
+    EXPECT_EQ(0, window->fitToWindow);
+    EXPECT_EQ(640, SizeOf(WindowRectOf(Host())).cx);
+}
+
+TEST_F(MainWindowVideoTest, RateWhileMaximizedRestoresTheWindowFirst) {
+    ShowWindow(window->m_hWnd, SW_MAXIMIZE);
+    Command(ID_SIZE_50);
+    EXPECT_FALSE(IsZoomed(window->m_hWnd));
+    EXPECT_EQ(160, SizeOf(WindowRectOf(Host())).cx);
+}
+
+TEST_F(MainWindowVideoTest, DraggingAnEdgeKeepsTheVideoAtFourToThree) {
+    FrameMargins m;
+    ASSERT_TRUE(window->GetFrameMargins(&m));
+    RECT drag = WindowRectOf(window->m_hWnd);
+    drag.right += 100;  // right edge dragged
+    SendMessageW(window->m_hWnd, WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&drag));
+    int videoWidth = drag.right - drag.left - m.left - m.right;
+    int videoHeight = drag.bottom - drag.top - m.top - m.bottom;
+    EXPECT_EQ(videoWidth * 3 / 4, videoHeight);
+
+    RECT corner = WindowRectOf(window->m_hWnd);
+    RECT original = corner;
+    corner.left -= 40;
+    corner.top -= 40;
+    SendMessageW(window->m_hWnd, WM_SIZING, WMSZ_TOPLEFT, reinterpret_cast<LPARAM>(&corner));
+    EXPECT_EQ(original.right, corner.right);  // the opposite edge stays, the left edge moves
+    EXPECT_EQ((corner.bottom - corner.top - m.top - m.bottom) * 4 / 3,
+              corner.right - corner.left - m.left - m.right);
+
+    window->fitToWindow = 1;
+    RECT free = WindowRectOf(window->m_hWnd);
+    RECT dragged = free;
+    dragged.right += 77;
+    SendMessageW(window->m_hWnd, WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&dragged));
+    EXPECT_EQ(free.bottom, dragged.bottom);
+}
+
+TEST_F(MainWindowVideoTest, EscapeInFullScreenStopsPlaybackAndKeepsTheMode) {
+    window->session.Run();
+    Command(ID_VIEW_FULLSCREEN);
+    ASSERT_EQ(1, window->fullScreen);
+    MSG escape = {Host(), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, {0, 0}};
+    EXPECT_TRUE(window->PreTranslateMessage(&escape));
+    EXPECT_EQ(SessionPaused, window->session.QueryState());
+    EXPECT_EQ(1, window->fullScreen);
+    // A double-click on the video leaves it again.
+    PostMessageW(Host(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_TRUE(PumpUntil([&] { return window->fullScreen == 0; }, 2000));
+}
+
+TEST_F(MainWindowVideoTest, PositionTimerMovesTheSliderAndWritesTheClock) {
+    window->session.SeekTo(1700);
+    SendMessageW(window->m_hWnd, UM_UPDATEPOSITION, 0, 0);
+    EXPECT_NEAR(5666, window->seekSlider->GetPos(), 300);
+    EXPECT_EQ(L" 0:00:02 / 0:00:03", PaneText(1));
+}
+
+TEST_F(MainWindowVideoTest, ToolbarPromptsReachTheStatusBarAndClearWhenThePointerLeaves) {
+    HWND bar = window->toolBar->m_hWnd;
+    RECT open;
+    window->toolBar->GetItemRect(window->toolBar->CommandToIndex(ID_FILE_OPEN_CMD), &open);
+    SendMessageW(bar, WM_MOUSEMOVE, 0, MAKELPARAM(open.left + 3, open.top + 3));
+    EXPECT_EQ(L"ファイルを開きます", PaneText(0));
+    SendMessageW(bar, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));  // the leading separator
+    EXPECT_EQ(L"clip.avi", PaneText(0));
+}
