@@ -15,6 +15,9 @@ public:
     // Index of the new slot, or -1 when the array cannot grow (the list is then unchanged).
     int Add(IBaseFilter* filter, bool ownsFilter);
     void Clear();
+    // Gives back every entry's pins and keeps the filters: pins must not outlive their filter's
+    // place in the graph (a splitter frees its output pins when its input is disconnected).
+    void ClearPins();
     int Count() const { return count; }
     FilterEntry* Item(int index) const { return index >= 0 && index < count ? items[index] : nullptr; }
 

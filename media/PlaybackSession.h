@@ -32,6 +32,8 @@ public:
     LONGLONG GetPosition();
     int QueryState();
     bool SetVideoRect(const RECT& rect);
+    // The end-of-stream poll (200 ms): it runs from a build until the next build or the session's
+    // destruction; closing leaves it running, a tick on a closed session does nothing.
     UINT_PTR StartTimer();
     bool StopTimer();
     // One poll of the end-of-stream timer.
@@ -47,6 +49,11 @@ public:
 
 private:
     static void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD);
+    bool CreateGraph(const char* path);
+    void AttachVideoWindow(HWND owner, const RECT& rect);
+    void ApplyPositions(LONGLONG start, LONGLONG stop);
+    bool FailBuild();
+    void RemoveFiltersFromGraph();
     void ReleaseInterfaces();
 
     int state = SessionClosed;

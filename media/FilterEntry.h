@@ -1,0 +1,42 @@
+#pragma once
+// One filter of a graph with its name and pins, and the way to its property pages.
+#include <windows.h>
+#include <dshow.h>
+
+class PinEntry;
+
+class FilterEntry {
+public:
+    // An owning entry takes over the caller's reference and gives it back when destroyed.
+    FilterEntry(IBaseFilter* filter, bool ownsFilter);
+    virtual ~FilterEntry();
+    FilterEntry(const FilterEntry&) = delete;
+    FilterEntry& operator=(const FilterEntry&) = delete;
+
+    // Reads the pins afresh; the number of pin slots.
+    int RefreshPins();
+    void ClearPins();
+    // Reads the name afresh; on failure the old name stays.
+    bool RefreshName();
+    // The n-th pin (from 0) of the given direction, skipping empty slots.
+    PinEntry* GetNthPin(PIN_DIRECTION direction, int n) const;
+    bool HasPropertyPages() const;
+    // Runs the modal property frame; true when it was shown.
+    bool ShowPropertyPages(HWND owner) const;
+
+    IBaseFilter* Filter() const { return filter; }
+    bool OwnsFilter() const { return ownsFilter; }
+    // In the ANSI code page, or null when the filter never told it.
+    const char* Name() const { return name; }
+    int PinCount() const { return pinCount; }
+    PinEntry* Pin(int index) const { return index >= 0 && index < pinCount ? pins[index] : nullptr; }
+
+private:
+    bool AppendPin(IPin* pin);
+
+    IBaseFilter* filter;
+    int pinCount = 0;
+    PinEntry** pins = nullptr;
+    char* name = nullptr;
+    bool ownsFilter;
+};

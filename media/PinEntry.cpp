@@ -1,0 +1,15 @@
+#include "media/PinEntry.h"
+
+PinEntry::PinEntry(IPin* pin, bool ownsPin) : pin(pin), ownsPin(ownsPin) {}
+
+PinEntry::~PinEntry() {
+    if (ownsPin && pin) pin->Release();
+    pin = nullptr;
+}
+
+int PinEntry::Direction() const {
+    if (!pin) return -1;
+    PIN_DIRECTION direction = PINDIR_INPUT;
+    if (FAILED(pin->QueryDirection(&direction))) return -1;
+    return static_cast<int>(direction);
+}

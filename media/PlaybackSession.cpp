@@ -1,0 +1,242 @@
+#include "media/PlaybackSession.h"
+
+#include "media/FilterEntry.h"
+#include "media/directshow/DirectShowServices.h"
+
+namespace {
+// The session whose end-of-stream timer runs. A thread timer carries no pointer of its own, so
+// its ticks find the session here, and a session that goes away takes itself out first.
+PlaybackSession* currentTimerSession = nullptr;
+
+const UINT_PTR kTimerIdHint = 10;  // thread timers get their identifier from the system
+const UINT kTimerPeriod = 200;
+const LONGLONG kSeekEndMargin = 50000;  // 5 ms: a seek right onto the stop position shows nothing
+const LONGLONG kTimePerMillisecond = 10000;
+const long kSeekSettleMs = 500;
+const long kWindowStyle = WS_CHILD | WS_CLIPSIBLINGS;
+}  // namespace
+
+PlaybackSession::PlaybackSession() = default;
+
+PlaybackSession::~PlaybackSession() {
+    // The timer would otherwise outlive the session and tick into freed memory.
+    StopTimer();
+    Close();
+}
+
+uint32_t PlaybackSession::ToMilliseconds(LONGLONG time) {
+    return static_cast<uint32_t>(time / kTimePerMillisecond);
+}
+
+bool PlaybackSession::BuildGraph(const char* path, HWND owner, const RECT* videoRect, LONGLONG start, LONGLONG stop,
+                                 bool startPaused) {
+    if (state == SessionRunning) return false;
+    // A paused graph left open by the caller would otherwise lose its references here.
+    if (state != SessionClosed) Close();
+    // The build replaces the poll anyway; stopping it now keeps ticks out of a half-built graph
+    // should anything in the build dispatch messages.
+    StopTimer();
+    state = SessionRunning;
+    RECT rect = {};
+    if (videoRect)
+        rect = *videoRect;
+    else
+        GetClientRect(owner, &rect);
+    if (!path || !CreateGraph(path)) return FailBuild();
+
+    mediaSeeking->SetTimeFormat(&TIME_FORMAT_MEDIA_TIME);
+    AttachVideoWindow(owner, rect);
+    ApplyPositions(start, stop);
+    if (startPaused) {
+        mediaControl->Pause();
+        state = SessionPaused;
+    } else {
+        mediaControl->Run();
+        state = SessionRunning;
+    }
+    StartTimer();
+    filters.Clear();
+    EnumerateFilters(graph, &filters, false);
+    return true;
+}
+
+bool PlaybackSession::CreateGraph(const char* path) {
+    WCHAR widePath[MAX_PATH] = {};
+    // A path too long for the buffer is refused rather than handed on unterminated.
+    if (MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, MAX_PATH) == 0) return false;
+    if (FAILED(CreateFilterGraph(&graph)) || !graph) return false;
+    if (FAILED(graph->RenderFile(widePath, nullptr))) return false;
+    if (FAILED(graph->QueryInterface(IID_IMediaControl, reinterpret_cast<void**>(&mediaControl))) || !mediaControl)
+        return false;
+    if (FAILED(graph->QueryInterface(IID_IVideoWindow, reinterpret_cast<void**>(&videoWindow))) || !videoWindow)
+        return false;
+    if (FAILED(graph->QueryInterface(IID_IMediaEvent, reinterpret_cast<void**>(&mediaEvent))) || !mediaEvent)
+        return false;
+    if (FAILED(graph->QueryInterface(IID_IMediaSeeking, reinterpret_cast<void**>(&mediaSeeking))) || !mediaSeeking)
+        return false;
+    return true;
+}
+
+// Audio-only graphs answer these calls too (with failures), so their results do not matter.
+void PlaybackSession::AttachVideoWindow(HWND owner, const RECT& rect) {
+    OAHWND ownerHandle = reinterpret_cast<OAHWND>(owner);
+    videoWindow->put_Owner(ownerHandle);
+    // Clicks and keys over the picture must reach the owner, not the renderer.
+    videoWindow->put_MessageDrain(ownerHandle);
+    videoWindow->put_WindowStyle(kWindowStyle);
+    videoWindow->SetWindowPosition(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+void PlaybackSession::ApplyPositions(LONGLONG start, LONGLONG stop) {
+    bool applyStart = start != rememberedPosition;
+    bool applyStop = stop > 0;
+    if (!applyStart && !applyStop) return;
+    LONGLONG current = start;
+    LONGLONG end = stop;
+    HRESULT hr = mediaSeeking->SetPositions(applyStart ? &current : nullptr,
+                                            applyStart ? AM_SEEKING_AbsolutePositioning : AM_SEEKING_NoPositioning,
+                                            applyStop ? &end : nullptr,
+                                            applyStop ? AM_SEEKING_AbsolutePositioning : AM_SEEKING_NoPositioning);
+    if (SUCCEEDED(hr) && applyStart) rememberedPosition = start;
+}
+
+bool PlaybackSession::FailBuild() {
+    filters.Clear();
+    Close();
+    state = SessionClosed;
+    return false;
+}
+
+bool PlaybackSession::Close() {
+    if (mediaControl) mediaControl->Stop();
+    if (videoWindow) {
+        videoWindow->put_Visible(OAFALSE);
+        videoWindow->put_Owner(0);
+        videoWindow->put_MessageDrain(0);
+        videoWindow->put_Owner(0);
+    }
+    if (mediaSeeking && FAILED(mediaSeeking->GetCurrentPosition(&rememberedPosition))) rememberedPosition = 0;
+    // A splitter frees its output pins as soon as its input is disconnected, whatever references
+    // are still out on them, so ours must go back while every filter is still in the graph.
+    filters.ClearPins();
+    RemoveFiltersFromGraph();
+    filters.Clear();
+    ReleaseInterfaces();
+    state = SessionClosed;
+    return true;
+}
+
+// Our list holds the references the enumeration handed out; each goes back once its filter is out
+// of the graph, and also when the graph refuses the removal, or the filter (and its file) stays alive.
+void PlaybackSession::RemoveFiltersFromGraph() {
+    if (!graph) return;
+    int total = filters.Count();
+    for (int i = 0; i < total; ++i) {
+        FilterEntry* entry = filters.Item(i);
+        IBaseFilter* filter = entry ? entry->Filter() : nullptr;
+        if (!filter) continue;
+        graph->RemoveFilter(filter);
+        filter->Release();
+    }
+}
+
+void PlaybackSession::ReleaseInterfaces() {
+    if (mediaSeeking) mediaSeeking->Release();
+    mediaSeeking = nullptr;
+    if (mediaEvent) mediaEvent->Release();
+    mediaEvent = nullptr;
+    if (videoWindow) videoWindow->Release();
+    videoWindow = nullptr;
+    if (mediaControl) mediaControl->Release();
+    mediaControl = nullptr;
+    if (graph) graph->Release();
+    graph = nullptr;
+}
+
+bool PlaybackSession::Run() {
+    if (!mediaControl) return false;
+    if (FAILED(mediaControl->Run())) return false;
+    state = SessionRunning;
+    return true;
+}
+
+bool PlaybackSession::Pause() {
+    if (!mediaControl) return false;
+    HRESULT hr = mediaControl->Pause();
+    // A graph asked to pause is treated as paused even when it says no, so a toggle runs it next.
+    state = SessionPaused;
+    return SUCCEEDED(hr);
+}
+
+bool PlaybackSession::SeekTo(uint32_t milliseconds) {
+    if (!mediaSeeking) return false;
+    LONGLONG target = static_cast<LONGLONG>(milliseconds) * kTimePerMillisecond;
+    LONGLONG stopPosition = 0;
+    mediaSeeking->GetStopPosition(&stopPosition);
+    if (stopPosition > kSeekEndMargin && target > stopPosition - kSeekEndMargin) target = stopPosition - kSeekEndMargin;
+    bool stopped = mediaControl && SUCCEEDED(mediaControl->Stop());
+    bool result = SUCCEEDED(
+        mediaSeeking->SetPositions(&target, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning));
+    if (result && mediaEvent) {
+        long code = 0;
+        mediaEvent->WaitForCompletion(kSeekSettleMs, &code);
+    }
+    if (stopped) {
+        if (state == SessionRunning)
+            Run();
+        else if (state == SessionPaused)
+            Pause();
+    }
+    return result;
+}
+
+LONGLONG PlaybackSession::GetPosition() {
+    LONGLONG position = 0;
+    if (!mediaSeeking || FAILED(mediaSeeking->GetCurrentPosition(&position))) return 0;
+    return position;
+}
+
+int PlaybackSession::QueryState() {
+    if (!mediaEvent) return SessionClosed;
+    if (state == SessionRunning) {
+        long code = 0;
+        HRESULT hr = mediaEvent->WaitForCompletion(0, &code);
+        if (hr == VFW_E_WRONG_STATE || code == EC_COMPLETE) return SessionCompleted;
+        return SessionRunning;
+    }
+    return state == SessionPaused ? SessionPaused : SessionClosed;
+}
+
+bool PlaybackSession::SetVideoRect(const RECT& rect) {
+    if (!videoWindow) return false;
+    return SUCCEEDED(
+        videoWindow->SetWindowPosition(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
+}
+
+UINT_PTR PlaybackSession::StartTimer() {
+    StopTimer();
+    timerId = SetTimer(nullptr, kTimerIdHint, kTimerPeriod, TimerProc);
+    if (timerId) currentTimerSession = this;
+    return timerId;
+}
+
+bool PlaybackSession::StopTimer() {
+    if (timerId) KillTimer(nullptr, timerId);
+    timerId = 0;
+    // Another session's running timer keeps its claim.
+    if (currentTimerSession == this) currentTimerSession = nullptr;
+    return true;
+}
+
+// A tick already queued when the timer was killed still arrives here, so only the pointer counts.
+void CALLBACK PlaybackSession::TimerProc(HWND, UINT, UINT_PTR, DWORD) {
+    if (currentTimerSession) currentTimerSession->Tick();
+}
+
+void PlaybackSession::Tick() {
+    int s = QueryState();
+    if (s == SessionClosed)
+        Close();
+    else if (s == SessionCompleted)
+        Pause();
+}
