@@ -14,6 +14,7 @@ int openFilterIndex = 1;  // the Open dialog's filter, remembered within one run
 }
 
 int MainWindow::OpenMedia(const char* path, bool play) {
+    filterList.Clear();  // before the graph lets go of its pins: see CloseMedia
     session.Close();
     StopPositionTimer();
     if (!path) {
@@ -42,7 +43,6 @@ int MainWindow::OpenMedia(const char* path, bool play) {
             opened = session.BuildGraph(working, videoHost ? videoHost->m_hWnd : nullptr, hasDest ? &dest : nullptr,
                                         0, 0, true);
             if (opened) {
-                filterList.Clear();
                 EnumerateFilters(session.Graph(), &filterList, true);
                 ShowMediaTitle(media.path);
                 if (play) session.Run();
@@ -58,8 +58,10 @@ int MainWindow::OpenMedia(const char* path, bool play) {
 
 int MainWindow::CloseMedia() {
     StopPositionTimer();
-    session.Close();
+    // Our list holds references to the graph's pins; Wine's splitter frees its output pins as
+    // soon as the graph is torn down, so they must be given back while they still exist.
     filterList.Clear();
+    session.Close();
     ClearMediaRecord();
     ShowMediaTitle(nullptr);
     return 1;

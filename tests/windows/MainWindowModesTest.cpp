@@ -33,7 +33,6 @@ TEST_F(MainWindowModesTest, FullScreenCoversTheScreenFromItsMetricsAndLeavesToTh
     EXPECT_TRUE(SameRect(expected, WindowRectOf(window->m_hWnd)));
     EXPECT_EQ(nullptr, GetMenu(window->m_hWnd));
     EXPECT_FALSE(GetWindowLongW(window->m_hWnd, GWL_STYLE) & WS_CAPTION);
-    EXPECT_TRUE(GetWindowLongW(window->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(IsWindowVisible(window->toolBar->m_hWnd));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(window->m_hWnd, IDC_STATUSBAR)));
     RECT client, host;
@@ -52,7 +51,6 @@ TEST_F(MainWindowModesTest, FullScreenCoversTheScreenFromItsMetricsAndLeavesToTh
     EXPECT_TRUE(SameRect(before, WindowRectOf(window->m_hWnd)));
     EXPECT_NE(nullptr, GetMenu(window->m_hWnd));
     EXPECT_TRUE(GetWindowLongW(window->m_hWnd, GWL_STYLE) & WS_CAPTION);
-    EXPECT_FALSE(GetWindowLongW(window->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(GetWindowLongW(Host(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     EXPECT_TRUE(IsWindowVisible(window->toolBar->m_hWnd));
 }
@@ -63,7 +61,6 @@ TEST_F(MainWindowModesTest, FramelessTakesTheVideoAreaAndRebuildsTheFrameWhereve
     Command(ID_VIEW_FRAMELESS);
     ASSERT_EQ(1, window->frameless);
     EXPECT_TRUE(SameRect(video, WindowRectOf(window->m_hWnd)));
-    EXPECT_FALSE(GetWindowLongW(window->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);  // only when asked for
     window->UpdateUiState(0, nullptr, false);
 
     SetWindowPos(window->m_hWnd, nullptr, video.left + 50, video.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
