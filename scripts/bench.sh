@@ -34,9 +34,9 @@ startup() {  # prints milliseconds from launch until a window with the title app
 }
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-startup "$build/tests/bench_empty_dialog.exe" Empty >/dev/null  # warm the prefix
+startup "$build/bench_empty_dialog.exe" Empty >/dev/null  # warm the prefix
 echo "start-up, median of 5 (ms): corvantile $(for i in 1 2 3 4 5; do startup "$build/corvantile.exe" Corvantile; done | median)," \
-  "empty dialog $(for i in 1 2 3 4 5; do startup "$build/tests/bench_empty_dialog.exe" Empty; done | median)"
+  "empty dialog $(for i in 1 2 3 4 5; do startup "$build/bench_empty_dialog.exe" Empty; done | median)"
 echo "corvantile.exe size: $(stat -c %s "$build/corvantile.exe") bytes"
 "$WINE" "$build/tests/bench_open_latency.exe" "$(win "$root/build/testmedia/clip.avi")" 2>/dev/null || true
 
