@@ -3,6 +3,11 @@
 // procedure that falls back to default processing and a few lifecycle hooks.
 #include <windows.h>
 
+// <windowsx.h> (pulled in by some DirectShow headers) defines a macro of this name.
+#ifdef SubclassWindow
+#undef SubclassWindow
+#endif
+
 class CWnd {
 public:
     CWnd() = default;
