@@ -41,9 +41,7 @@ TEST_F(MainWindowModesTest, FullScreenCoversTheScreenFromItsMetricsAndLeavesToTh
     EXPECT_EQ(SizeOf(client).cx, SizeOf(host).cx);  // no sunken edge, whole client area
     EXPECT_EQ(SizeOf(client).cy, SizeOf(host).cy);
 
-    // Frameless mode and always on top cannot be chosen in full screen.
-    window->UpdateUiState(0, LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU)), false);
-    Command(ID_VIEW_TOPMOST);
+    Command(ID_VIEW_TOPMOST);  // not while in full screen
     EXPECT_EQ(0, window->topmost);
 
     Command(ID_VIEW_FULLSCREEN);
@@ -53,6 +51,10 @@ TEST_F(MainWindowModesTest, FullScreenCoversTheScreenFromItsMetricsAndLeavesToTh
     EXPECT_TRUE(GetWindowLongW(window->m_hWnd, GWL_STYLE) & WS_CAPTION);
     EXPECT_TRUE(GetWindowLongW(Host(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     EXPECT_TRUE(IsWindowVisible(window->toolBar->m_hWnd));
+
+    ShowWindow(window->m_hWnd, SW_MAXIMIZE);  // Alt+Enter does nothing while maximized
+    Command(ID_VIEW_FULLSCREEN);
+    EXPECT_EQ(0, window->fullScreen);
 }
 
 TEST_F(MainWindowModesTest, FramelessTakesTheVideoAreaAndRebuildsTheFrameWhereverItWasDragged) {
@@ -71,26 +73,6 @@ TEST_F(MainWindowModesTest, FramelessTakesTheVideoAreaAndRebuildsTheFrameWhereve
     RECT after = WindowRectOf(window->m_hWnd);
     OffsetRect(&before, 50, 0);
     EXPECT_TRUE(SameRect(before, after));
-}
-
-TEST_F(MainWindowModesTest, AltEnterWhileMaximizedDoesNothing) {
-    ShowWindow(window->m_hWnd, SW_MAXIMIZE);
-    Command(ID_VIEW_FULLSCREEN);
-    EXPECT_EQ(0, window->fullScreen);
-    EXPECT_TRUE(IsZoomed(window->m_hWnd));
-}
-
-TEST_F(MainWindowModesTest, HidingTheToolbarHidesTheSliderAndGivesTheVideoTheTop) {
-    RECT area;
-    window->VideoAreaRect(&area);
-    EXPECT_EQ(27, area.top);
-    Command(ID_VIEW_TOOLBAR);
-    window->VideoAreaRect(&area);
-    EXPECT_EQ(0, area.top);
-    EXPECT_FALSE(IsWindowVisible(window->seekSlider->m_hWnd));
-    RECT host = WindowRectOf(Host());
-    MapWindowPoints(HWND_DESKTOP, window->m_hWnd, reinterpret_cast<POINT*>(&host), 2);
-    EXPECT_EQ(0, host.top);
 }
 
 class MainWindowVideoTest : public MainWindowModesTest {
@@ -117,16 +99,11 @@ TEST_F(MainWindowVideoTest, RatesSizeTheVideoAreaAndKeepTheTopLeftCorner) {
         EXPECT_EQ(start.top, now.top);
     }
     window->fitToWindow = 1;
-    Command(ID_SIZE_200);  // a rate command clears fit and fits at once
+    ShowWindow(window->m_hWnd, SW_MAXIMIZE);
+    Command(ID_SIZE_200);  // a rate command restores the window, clears fit and fits at once
+    EXPECT_FALSE(IsZoomed(window->m_hWnd));
     EXPECT_EQ(0, window->fitToWindow);
     EXPECT_EQ(640, SizeOf(WindowRectOf(Host())).cx);
-}
-
-TEST_F(MainWindowVideoTest, RateWhileMaximizedRestoresTheWindowFirst) {
-    ShowWindow(window->m_hWnd, SW_MAXIMIZE);
-    Command(ID_SIZE_50);
-    EXPECT_FALSE(IsZoomed(window->m_hWnd));
-    EXPECT_EQ(160, SizeOf(WindowRectOf(Host())).cx);
 }
 
 TEST_F(MainWindowVideoTest, DraggingAnEdgeKeepsTheVideoAtFourToThree) {
@@ -157,12 +134,15 @@ TEST_F(MainWindowVideoTest, DraggingAnEdgeKeepsTheVideoAtFourToThree) {
 }
 
 TEST_F(MainWindowVideoTest, EscapeInFullScreenStopsPlaybackAndKeepsTheMode) {
-    window->session.Run();
+    Command(ID_PLAY_PAUSE);
+    ASSERT_EQ(SessionRunning, window->session.QueryState());
+    PumpMessages(300);
     Command(ID_VIEW_FULLSCREEN);
     ASSERT_EQ(1, window->fullScreen);
     MSG escape = {Host(), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, {0, 0}};
     EXPECT_TRUE(window->PreTranslateMessage(&escape));
     EXPECT_EQ(SessionPaused, window->session.QueryState());
+    EXPECT_LT(PlaybackSession::ToMilliseconds(window->session.GetPosition()), 100u);  // back at the start
     EXPECT_EQ(1, window->fullScreen);
     // A double-click on the video leaves it again.
     PostMessageW(Host(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
