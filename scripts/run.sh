@@ -45,15 +45,18 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 start_virtual_display
-"$WINE" "$exe" "${args[@]}" &
-player=$!
-for _ in $(seq 100); do
+# No window manager runs on the virtual display: let Wine draw the frame and caption itself.
+managed_key='HKCU\Software\Wine\AppDefaults\corvantile.exe\X11 Driver'
+"$WINE" reg add "$managed_key" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+( "$WINE" "$exe" "${args[@]}" 2>/dev/null & )
+for _ in $(seq 150); do
   xdotool search --name '^Corvantile$' >/dev/null 2>&1 && break
   sleep 0.2
 done
 sleep 4  # let the clip play a little
 shot="$root/corvantile-screenshot.png"
-import -window root "$shot"
-echo "Corvantile ran on virtual display $DISPLAY; screenshot saved to $shot"
+import -window root -crop 1024x768+0+0 "$shot"
 "$WINESERVER" -k >/dev/null 2>&1 || true
-wait "$player" 2>/dev/null || true
+"$WINESERVER" -w >/dev/null 2>&1 || true
+"$WINE" reg delete "$managed_key" /f >/dev/null 2>&1 || true
+echo "Corvantile ran on virtual display $DISPLAY; screenshot saved to $shot"

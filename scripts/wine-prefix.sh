@@ -2,7 +2,7 @@
 # Prepares the private Wine prefix once: Japanese fonts for the menus and dialogs.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
-ready="$WINEPREFIX/.corvantile-ready-2"
+ready="$WINEPREFIX/.corvantile-ready-3"
 [ -f "$ready" ] && exit 0
 mkdir -p "$WINEPREFIX"
 exec 9>"$WINEPREFIX.lock"
@@ -13,6 +13,9 @@ key='HKCU\Software\Wine\Fonts\Replacements'
 for face in "MS UI Gothic" "ＭＳ ゴシック" "ＭＳ Ｐゴシック" "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "Microsoft Sans Serif"; do
   "$WINE" reg add "$key" /v "$face" /t REG_SZ /d "IPAGothic" /f >/dev/null 2>&1
 done
+# Wine's video renderer draws through Direct3D, whose OpenGL surface cannot show inside a child
+# window owned by another thread (the player's video area); its GDI presenter can.
+"$WINE" reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d gdi /f >/dev/null 2>&1
 # The test programs' windows are not handed to a window manager: on a bare virtual display none
 # would answer, and Wine waits two seconds for it each time an active window is hidden.
 for exe in unit_tests.exe window_tests.exe media_tests.exe; do

@@ -130,8 +130,15 @@ void MainWindow::CreateChildren() {
         }
     }
 
-    ApplyBarVisibility();
+    LoadSettings();
     if (videoHost) SetFocus(videoHost->m_hWnd);
+}
+
+void MainWindow::LoadSettings() {
+    // Nothing is stored between runs yet, so every start reads what a first run would:
+    // the information panel starts hidden.
+    showInfoPanel = 0;
+    ApplyBarVisibility();
 }
 
 void MainWindow::OnAfterInit() {

@@ -59,6 +59,7 @@ public:
 
     // Start-up and shutdown.
     void CreateChildren();
+    void LoadSettings();
     void OnAfterInit();
 
     // Commands and user-interface state.
