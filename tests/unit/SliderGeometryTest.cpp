@@ -3,75 +3,38 @@
 #include "controls/SliderGeometry.h"
 
 namespace {
-void ExpectRect(const RECT& r, int left, int top, int right, int bottom) {
-    EXPECT_EQ(left, r.left);
-    EXPECT_EQ(top, r.top);
-    EXPECT_EQ(right, r.right);
-    EXPECT_EQ(bottom, r.bottom);
-}
+std::vector<LONG> Edges(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-RECT ChannelFor(int width, int height) {
-    RECT client = {0, 0, width, height};
-    return SliderChannelRect(SliderInnerRect(client, 7), 5);
-}
+// The channel of a 300 x 18 slider, the size the main window gives it.
+RECT Channel300By18() { return SliderChannelRect(SliderInnerRect({0, 0, 300, 18}, 7), 5); }
 }  // namespace
 
 TEST(SliderGeometry, WorkedExampleFor300By18) {
-    RECT ch = ChannelFor(300, 18);
-    ExpectRect(ch, 7, 6, 292, 10);
-    RECT thumb = SliderThumbRect(ch, 5000, 0, 10000, 10, 18);
-    ExpectRect(thumb, 144, -1, 154, 17);
-    EXPECT_EQ(4982, SliderPositionFromX(149, 300, 7, 0, 10000));
-    EXPECT_EQ(0, SliderPositionFromX(7, 300, 7, 0, 10000));
-    EXPECT_EQ(-35, SliderPositionFromX(6, 300, 7, 0, 10000));
-    EXPECT_EQ(10000, SliderPositionFromX(292, 300, 7, 0, 10000));
-    EXPECT_EQ(10245, SliderPositionFromX(299, 300, 7, 0, 10000));
-}
+    EXPECT_EQ((std::vector<LONG>{7, 6, 292, 10}), Edges(Channel300By18()));
+    EXPECT_EQ((std::vector<LONG>{144, -1, 154, 17}), Edges(SliderThumbRect(Channel300By18(), 5000, 0, 10000, 10, 18)));
 
-TEST(SliderGeometry, ThumbAtRangeEndsSitsOnChannelEnds) {
-    RECT ch = ChannelFor(300, 18);
-    RECT low = SliderThumbRect(ch, 0, 0, 10000, 10, 18);
-    RECT high = SliderThumbRect(ch, 10000, 0, 10000, 10, 18);
-    EXPECT_EQ(7, (low.left + low.right) / 2);
-    EXPECT_EQ(292, (high.left + high.right) / 2);
-    // A range not starting at zero maps the same way.
-    RECT mid = SliderThumbRect(ch, 150, 100, 200, 10, 18);
-    EXPECT_EQ(7 + 142, (mid.left + mid.right) / 2);
-}
+    struct { int position, minValue, maxValue, thumbLeft; } thumbs[] = {
+        {0, 0, 10000, 2}, {10000, 0, 10000, 287}, {150, 100, 200, 144},
+        {5, 5, 5, 2},  // an empty range must not divide by zero
+    };
+    for (const auto& t : thumbs)
+        EXPECT_EQ(t.thumbLeft, SliderThumbRect(Channel300By18(), t.position, t.minValue, t.maxValue, 10, 18).left)
+            << t.position;
 
-TEST(SliderGeometry, EmptyRangeKeepsThumbAtChannelStart) {
-    RECT ch = ChannelFor(300, 18);
-    RECT thumb = SliderThumbRect(ch, 5, 5, 5, 10, 18);
-    EXPECT_EQ(2, thumb.left);
-    EXPECT_EQ(12, thumb.right);
-}
-
-TEST(SliderGeometry, NarrowSliderCollapsesChannelToMiddle) {
-    ExpectRect(ChannelFor(15, 18), 7, 6, 7, 10);   // the narrowest that needs no collapse
-    ExpectRect(ChannelFor(14, 18), 7, 6, 7, 10);   // inner rect is empty: ends meet at 7
-    ExpectRect(ChannelFor(10, 18), 5, 6, 5, 10);   // inner rect runs backwards (7..3): middle 5
-    ExpectRect(ChannelFor(0, 18), 0, 6, 0, 10);
-}
-
-TEST(SliderGeometry, PositionFromXOutsideTheControlAndDegenerateWidths) {
-    EXPECT_EQ(0, SliderPositionFromX(-1, 300, 7, 0, 10000));
-    EXPECT_EQ(10000, SliderPositionFromX(300, 300, 7, 0, 10000));
-    // Too narrow to have a scale.
-    EXPECT_EQ(0, SliderPositionFromX(5, 15, 7, 0, 10000));
-    // Left of the control means the range's lower end, also when that is below zero.
-    EXPECT_EQ(-50, SliderPositionFromX(-3, 300, 7, -50, 50));
-    EXPECT_EQ(0, SliderPositionFromX(150, 300, 7, -50, 50));
+    // Within 7 pixels of either end the value leaves the range; outside the control it is the range's end.
+    struct { int x, width, value; } positions[] = {
+        {-1, 300, 0}, {6, 300, -35}, {7, 300, 0}, {149, 300, 4982}, {292, 300, 10000}, {299, 300, 10245},
+        {300, 300, 10000}, {5, 15, 0},  // too narrow to have a scale
+    };
+    for (const auto& p : positions) EXPECT_EQ(p.value, SliderPositionFromX(p.x, p.width, 7, 0, 10000)) << p.x;
 }
 
 TEST(SliderGeometry, HitTestPrefersThumbThenChannelThenColumn) {
-    RECT ch = ChannelFor(300, 18);
+    RECT ch = Channel300By18();
     RECT thumb = SliderThumbRect(ch, 0, 0, 10000, 10, 18);  // (2,-1)-(12,17), over the left margin
-    EXPECT_EQ(SliderThumb, SliderHitTest({3, 8}, thumb, ch));       // margin, but under the thumb
-    EXPECT_EQ(SliderThumb, SliderHitTest({12, 17}, thumb, ch));     // thumb edges count
-    EXPECT_EQ(SliderChannel, SliderHitTest({13, 8}, thumb, ch));
-    EXPECT_EQ(SliderChannel, SliderHitTest({292, 10}, thumb, ch));  // channel edges count
-    EXPECT_EQ(SliderChannelSide, SliderHitTest({100, 2}, thumb, ch));
-    EXPECT_EQ(SliderChannelSide, SliderHitTest({292, 11}, thumb, ch));
-    EXPECT_EQ(SliderNone, SliderHitTest({1, 8}, thumb, ch));
-    EXPECT_EQ(SliderNone, SliderHitTest({293, 8}, thumb, ch));
+    struct { POINT point; SliderPart part; } hits[] = {
+        {{3, 8}, SliderThumb}, {{12, 17}, SliderThumb}, {{13, 8}, SliderChannel}, {{292, 10}, SliderChannel},
+        {{100, 2}, SliderChannelSide}, {{1, 8}, SliderNone}, {{293, 8}, SliderNone},
+    };
+    for (const auto& h : hits) EXPECT_EQ(h.part, SliderHitTest(h.point, thumb, ch)) << h.point.x << "," << h.point.y;
 }

@@ -1,12 +1,8 @@
 #pragma once
 // A top-level window that hosts one control under test and records what the control tells it.
-#include <windows.h>
-
-#include <map>
 #include <vector>
 
 #include "controls/SeekSlider.h"
-#include "framework/CWnd.h"
 
 struct ReceivedMessage {
     UINT message;
@@ -17,14 +13,6 @@ struct ReceivedMessage {
 
 class ControlTestParent : public CWnd {
 public:
-    bool Create(DWORD style, int width, int height) {
-        const wchar_t* windowClass = RegisterWindowClass(0, LoadCursor(nullptr, IDC_ARROW),
-                                                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-        // Away from the screen's corner, where the idle pointer of the virtual display rests.
-        RECT rect = {300, 200, 300 + width, 200 + height};
-        return CreateEx(0, windowClass, L"control test", style | WS_VISIBLE, rect, nullptr, 0);
-    }
-
     std::vector<ReceivedMessage> Received(UINT message) const {
         std::vector<ReceivedMessage> found;
         for (const ReceivedMessage& m : received)
@@ -33,15 +21,9 @@ public:
     }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        switch (message) {
-        case WM_HSCROLL:
-        case WM_COMMAND:
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-        case WM_CONTEXTMENU:
+        if (message == WM_HSCROLL || message == WM_COMMAND || message == WM_MENUSELECT ||
+            message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK)
             received.push_back({message, wParam, lParam, slider && slider->IsTracking()});
-            break;
-        }
         return CWnd::WindowProc(message, wParam, lParam);
     }
 
@@ -49,18 +31,18 @@ public:
     std::vector<ReceivedMessage> received;
 };
 
-inline LPARAM ClientPoint(int x, int y) {
-    return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y)));
-}
+inline LPARAM ClientPoint(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
 
-// One parent per window style for the whole run, never destroyed: under Wine without a window
-// manager, destroying a shown top-level window waits about two seconds for the display.
-inline ControlTestParent& SharedTestParent(DWORD style) {
-    static std::map<DWORD, ControlTestParent*> parents;
-    ControlTestParent*& parent = parents[style];
+// One parent for the whole run, never destroyed: under Wine without a window manager,
+// destroying a shown top-level window waits about two seconds for the display.
+inline ControlTestParent& SharedTestParent() {
+    static ControlTestParent* parent = nullptr;
     if (!parent) {
         parent = new ControlTestParent;
-        parent->Create(style, 500, 300);
+        const wchar_t* windowClass = CWnd::RegisterWindowClass(0, LoadCursor(nullptr, IDC_ARROW),
+                                                               GetSysColorBrush(COLOR_BTNFACE), nullptr);
+        // Away from the screen's corner, where the idle pointer of the virtual display rests.
+        parent->CreateEx(0, windowClass, L"control test", WS_POPUP | WS_VISIBLE, {300, 200, 800, 500}, nullptr, 0);
     }
     parent->received.clear();
     parent->slider = nullptr;
