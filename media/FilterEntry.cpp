@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/Scoped.h"
+#include "media/PathText.h"
 #include "media/PinEntry.h"
 
 namespace {
@@ -28,15 +29,6 @@ bool QueryPages(IBaseFilter* filter, ScopedCom<ISpecifyPropertyPages>& specify, 
     return SUCCEEDED(specify->GetPages(pages));
 }
 
-// The narrow name as UTF-16 for the frame's caption; empty when there is none or it does not convert.
-std::vector<WCHAR> WideName(const char* name) {
-    std::vector<WCHAR> wide;
-    if (!name) return wide;
-    int length = lstrlenA(name) + 1;
-    wide.assign(length, L'\0');
-    if (MultiByteToWideChar(CP_ACP, 0, name, -1, wide.data(), length) == 0) wide.clear();
-    return wide;
-}
 }  // namespace
 
 FilterEntry::FilterEntry(IBaseFilter* filter, bool ownsFilter) : filter(filter), ownsFilter(ownsFilter) {
@@ -127,7 +119,7 @@ bool FilterEntry::HasPropertyPages() const {
 
 bool FilterEntry::ShowPropertyPages(HWND owner) const {
     if (!filter) return false;
-    std::vector<WCHAR> caption = WideName(name);
+    std::wstring caption = AnsiToWide(name);
     ScopedCom<ISpecifyPropertyPages> specify;
     CAUUID pages = {};
     WCHAR infoName[MAX_FILTER_NAME] = {};
@@ -135,7 +127,7 @@ bool FilterEntry::ShowPropertyPages(HWND owner) const {
     bool shown = false;
     if (pages.cElems > 0) {
         IUnknown* object = filter;
-        const WCHAR* title = caption.empty() ? infoName : caption.data();
+        const WCHAR* title = caption.empty() ? infoName : caption.c_str();
         shown = SUCCEEDED(OleCreatePropertyFrame(owner, 0, 0, title, 1, &object, pages.cElems, pages.pElems, 0, 0,
                                                  nullptr));
     }

@@ -45,10 +45,6 @@ struct StreamScan {
     bool asfFile = false;
 };
 
-bool ToWidePath(const char* path, wchar_t (&wide)[MAX_PATH]) {
-    return MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) != 0;
-}
-
 bool IsMpegFile(const char* path) { return ExtensionIs(path, "mpg") || ExtensionIs(path, "mpeg"); }
 
 void TakeFrameRate(IMediaDet* detector, MediaFormatInfo* info) {
@@ -109,7 +105,7 @@ void ScanStreams(const char* path, StreamScan* scan, MediaFormatInfo* info) {
     ScopedCom<IMediaDet> detector;
     if (FAILED(CreateMediaDetector(detector.Out())) || !detector) return;
     wchar_t widePath[MAX_PATH];
-    if (!ToWidePath(path, widePath)) return;
+    if (!WidePath(path, widePath)) return;
     ScopedBstr name(SysAllocString(widePath));
     if (!name.Get()) return;
     long count = 0;
@@ -153,7 +149,7 @@ bool ProbeMedia(const char* path, MediaFormatInfo* info) {
 bool ProbeVideoSize(const char* path, VideoSizeInfo* size) {
     if (!path || !size) return false;
     wchar_t widePath[MAX_PATH];
-    if (!ToWidePath(path, widePath)) return false;
+    if (!WidePath(path, widePath)) return false;
     try {
         ScopedCom<IGraphBuilder> graph;
         if (FAILED(CreateFilterGraph(graph.Out())) || !graph) return false;

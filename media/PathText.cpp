@@ -13,14 +13,6 @@ const char* NextChar(const char* p) {
     return p + 1;
 }
 
-bool ToWide(const char* text, std::wstring* wide) {
-    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (length <= 0) return false;
-    wide->resize(static_cast<size_t>(length));
-    if (MultiByteToWideChar(CP_ACP, 0, text, -1, &(*wide)[0], length) != length) return false;
-    wide->resize(static_cast<size_t>(length - 1));
-    return true;
-}
 }  // namespace
 
 const char* FinalPathComponent(const char* path) {
@@ -45,8 +37,23 @@ bool ExtensionIs(const char* path, const char* extension) {
     if (!actual || !extension) return false;
     // Comparing as UTF-16 folds the case of whole characters, never of a trail byte that
     // happens to look like an ASCII letter.
-    std::wstring left, right;
-    if (!ToWide(actual, &left) || !ToWide(extension, &right)) return false;
+    std::wstring left = AnsiToWide(actual);
+    std::wstring right = AnsiToWide(extension);
+    if (left.empty() || right.empty()) return false;
     return CompareStringOrdinal(left.c_str(), static_cast<int>(left.size()), right.c_str(),
                                 static_cast<int>(right.size()), TRUE) == CSTR_EQUAL;
+}
+
+bool WidePath(const char* path, wchar_t (&wide)[MAX_PATH]) {
+    return path && MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) != 0;
+}
+
+std::wstring AnsiToWide(const char* text) {
+    if (!text) return std::wstring();
+    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (length <= 1) return std::wstring();
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    if (MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length) != length) return std::wstring();
+    wide.resize(static_cast<size_t>(length - 1));
+    return wide;
 }

@@ -1,4 +1,8 @@
 #pragma once
+#include <windows.h>
+
+#include <string>
+
 // Reading the parts of a narrow path in the ANSI code page. The scans step over double-byte
 // characters whole, because a Shift-JIS trail byte may be a backslash.
 
@@ -13,3 +17,10 @@ const char* PathExtension(const char* path);
 // True when path's extension equals extension, compared without regard to case; false when
 // either is null or path has no extension.
 bool ExtensionIs(const char* path, const char* extension);
+
+// A path as UTF-16 in a MAX_PATH buffer; false when it does not fit, so a long name is refused
+// rather than cut into another name.
+bool WidePath(const char* path, wchar_t (&wide)[MAX_PATH]);
+
+// Narrow text of the ANSI code page as UTF-16; empty when it is empty or does not convert.
+std::wstring AnsiToWide(const char* text);

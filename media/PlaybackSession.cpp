@@ -1,6 +1,7 @@
 #include "media/PlaybackSession.h"
 
 #include "media/FilterEntry.h"
+#include "media/PathText.h"
 #include "media/directshow/DirectShowServices.h"
 
 namespace {
@@ -62,8 +63,7 @@ bool PlaybackSession::BuildGraph(const char* path, HWND owner, const RECT* video
 
 bool PlaybackSession::CreateGraph(const char* path) {
     WCHAR widePath[MAX_PATH] = {};
-    // A path too long for the buffer is refused rather than handed on unterminated.
-    if (MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, MAX_PATH) == 0) return false;
+    if (!WidePath(path, widePath)) return false;
     if (FAILED(CreateFilterGraph(&graph)) || !graph) return false;
     if (FAILED(graph->RenderFile(widePath, nullptr))) return false;
     if (FAILED(graph->QueryInterface(IID_IMediaControl, reinterpret_cast<void**>(&mediaControl))) || !mediaControl)

@@ -65,7 +65,7 @@ bool ResolveShortcut(const char* path, char* out) {
     if (CreateShellLink(link.Out()) != S_OK || !link) return false;
 
     wchar_t widePath[MAX_PATH];
-    if (MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, MAX_PATH) == 0) return false;
+    if (!WidePath(path, widePath)) return false;
     bool loaded = false;
     {
         ScopedCom<IPersistFile> persist;

@@ -8,10 +8,7 @@ build=${CORVANTILE_BUILD_DIR:-$root/build}
 "$root/scripts/make-test-media.sh" "$build/testmedia"
 source "$root/scripts/wine-env.sh"
 source "$root/scripts/services.sh"
-trap stop_services EXIT
-start_virtual_display
-start_audio
-start_wineserver
+start_services
 media="$build/bench-media"
 mkdir -p "$media"
 [ -s "$media/long.avi" ] || gst-launch-1.0 -q videotestsrc num-buffers=1500 ! video/x-raw,width=320,height=240,framerate=30/1 \

@@ -36,6 +36,14 @@ start_wineserver() {
   started_wineserver=1
 }
 
+# Display, audio and wineserver for a whole session; stopped again when the shell exits.
+start_services() {
+  trap stop_services EXIT
+  start_virtual_display
+  start_audio
+  start_wineserver
+}
+
 stop_services() {
   [ -n "$started_wineserver" ] && "$WINESERVER" -k >/dev/null 2>&1
   [ -n "$started_xvfb" ] && kill "$started_xvfb" 2>/dev/null

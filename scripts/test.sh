@@ -6,8 +6,5 @@ build=${CORVANTILE_BUILD_DIR:-$root/build}
 "$root/scripts/build.sh"
 source "$root/scripts/wine-env.sh"
 source "$root/scripts/services.sh"
-trap stop_services EXIT
-start_virtual_display
-start_audio
-start_wineserver
+start_services
 ctest --test-dir "$build" --output-on-failure "$@"

@@ -11,6 +11,7 @@
 #include "controls/SeekSlider.h"
 #include "controls/VideoHostWindow.h"
 #include "framework/Scoped.h"
+#include "media/PathText.h"
 #include "media/ShellUtil.h"
 #include "resources/resource.h"
 #include "ui/AboutDialog.h"
@@ -29,15 +30,6 @@ void CopyTextCut(char* out, size_t size, const char* text) {
     }
     memcpy(out, text, used);
     out[used] = '\0';
-}
-
-std::wstring AnsiToWide(const char* text) {
-    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (length <= 0) return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
-    wide.resize(static_cast<size_t>(length - 1));
-    return wide;
 }
 
 // The first line of a command's prompt string: what the status bar shows for it.
@@ -186,46 +178,14 @@ bool MainWindow::PreTranslateMessage(MSG* msg) {
 // ---- Window procedure ----
 
 LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
+    // Messages whose handler decides whether default processing runs at all.
     switch (message) {
-    case WM_SIZE:
-        result = CDialog::WindowProc(message, wParam, lParam);
-        LayoutChildren();
-        return result;
     case WM_SIZING:
         if (ConstrainSizing(static_cast<int>(wParam), reinterpret_cast<RECT*>(lParam))) return TRUE;
-        return CDialog::WindowProc(message, wParam, lParam);
-    case WM_CONTEXTMENU:
-        result = CDialog::WindowProc(message, wParam, lParam);
-        ShowContextMenu(lParam);
-        return result;
+        break;
     case WM_COMMAND:
         if (OnCommand(LOWORD(wParam))) return 0;
-        return CDialog::WindowProc(message, wParam, lParam);
-    case WM_TIMER:
-        result = CDialog::WindowProc(message, wParam, lParam);
-        UpdatePositionDisplay();
-        return result;
-    case WM_HSCROLL:
-        result = CDialog::WindowProc(message, wParam, lParam);
-        SeekFromSlider();
-        return result;
-    case WM_MENUSELECT:
-        result = CDialog::WindowProc(message, wParam, lParam);
-        UpdateUiState(static_cast<DWORD>(wParam), reinterpret_cast<HMENU>(lParam), true);
-        return result;
-    case WM_LBUTTONDOWN:
-        result = CDialog::WindowProc(message, wParam, lParam);
-        OnLButtonDown(wParam, lParam);
-        return result;
-    case WM_LBUTTONDBLCLK:
-        result = CDialog::WindowProc(message, wParam, lParam);
-        OnLButtonDblClk();
-        return result;
-    case WM_DROPFILES:
-        result = CDialog::WindowProc(message, wParam, lParam);
-        OnDropFiles(reinterpret_cast<HDROP>(wParam));
-        return result;
+        break;
     case UM_UPDATEPOSITION:
         UpdatePositionDisplay();
         return 0;
@@ -236,8 +196,23 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnAfterInit();
         return 0;
     default:
-        return CDialog::WindowProc(message, wParam, lParam);
+        break;
     }
+
+    // The rest run after default processing and return its result.
+    LRESULT result = CDialog::WindowProc(message, wParam, lParam);
+    switch (message) {
+    case WM_SIZE: LayoutChildren(); break;
+    case WM_CONTEXTMENU: ShowContextMenu(lParam); break;
+    case WM_TIMER: UpdatePositionDisplay(); break;
+    case WM_HSCROLL: SeekFromSlider(); break;
+    case WM_MENUSELECT: UpdateUiState(static_cast<DWORD>(wParam), reinterpret_cast<HMENU>(lParam), true); break;
+    case WM_LBUTTONDOWN: OnLButtonDown(wParam, lParam); break;
+    case WM_LBUTTONDBLCLK: OnLButtonDblClk(); break;
+    case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); break;
+    default: break;
+    }
+    return result;
 }
 
 void MainWindow::OnPaint() {

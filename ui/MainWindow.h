@@ -146,6 +146,7 @@ private:
     void DestroyChildren();
     void ClearMediaRecord();
     LayoutState CurrentLayoutState() const;
+    bool LayoutRect(RECT* rect, RECT (*rectOf)(const LayoutState&)) const;
     void EnterWindowMode(int requested);
     void LeaveWindowMode();
     void ShowPromptForCommand(UINT item);

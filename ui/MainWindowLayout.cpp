@@ -57,35 +57,17 @@ LayoutState MainWindow::CurrentLayoutState() const {
     return s;
 }
 
-bool MainWindow::ToolbarBandRect(RECT* rect) const {
+bool MainWindow::LayoutRect(RECT* rect, RECT (*rectOf)(const LayoutState&)) const {
     if (!rect || !HasWindow()) return false;
-    *rect = ToolbarBandRectOf(CurrentLayoutState());
+    *rect = rectOf(CurrentLayoutState());
     return true;
 }
 
-bool MainWindow::SeekSliderRect(RECT* rect) const {
-    if (!rect || !HasWindow()) return false;
-    *rect = SeekSliderRectOf(CurrentLayoutState());
-    return true;
-}
-
-bool MainWindow::StatusBarRect(RECT* rect) const {
-    if (!rect || !HasWindow()) return false;
-    *rect = StatusBarRectOf(CurrentLayoutState());
-    return true;
-}
-
-bool MainWindow::VideoAreaRect(RECT* rect) const {
-    if (!rect || !HasWindow()) return false;
-    *rect = VideoAreaRectOf(CurrentLayoutState());
-    return true;
-}
-
-bool MainWindow::InfoPanelRect(RECT* rect) const {
-    if (!rect || !HasWindow()) return false;
-    *rect = InfoPanelRectOf(CurrentLayoutState());
-    return true;
-}
+bool MainWindow::ToolbarBandRect(RECT* rect) const { return LayoutRect(rect, ToolbarBandRectOf); }
+bool MainWindow::SeekSliderRect(RECT* rect) const { return LayoutRect(rect, SeekSliderRectOf); }
+bool MainWindow::StatusBarRect(RECT* rect) const { return LayoutRect(rect, StatusBarRectOf); }
+bool MainWindow::VideoAreaRect(RECT* rect) const { return LayoutRect(rect, VideoAreaRectOf); }
+bool MainWindow::InfoPanelRect(RECT* rect) const { return LayoutRect(rect, InfoPanelRectOf); }
 
 bool MainWindow::VideoDestRect(RECT* rect) const {
     HWND host = HandleOf(videoHost);
@@ -270,13 +252,22 @@ int MainWindow::FitWindowToVideo() {
     int w = TruncToInt(media.size.width * videoSizeRate);
     int h = TruncToInt(media.size.height * videoSizeRate);
     if (w <= 0 || h <= 0) return 0;
-    FrameMargins m;
-    if (!GetFrameMargins(&m)) return 0;
-    // The top-left corner stays; only the size changes so the video area becomes w x h.
-    return SetWindowPos(m_hWnd, nullptr, 0, 0, w + m.left + m.right, h + m.top + m.bottom,
-                        SWP_NOMOVE | SWP_NOZORDER)
-               ? 1
-               : 0;
+    // The top-left corner stays; only the size changes so the video area becomes w x h. A menu
+    // bar that wraps onto more lines (or fewer) at the new width changes the margins, so the
+    // size is worked out once more from the margins the new width gives.
+    int resized = 0;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        FrameMargins m;
+        if (!GetFrameMargins(&m)) return resized;
+        RECT window = {};
+        GetWindowRect(m_hWnd, &window);
+        int width = w + m.left + m.right;
+        int height = h + m.top + m.bottom;
+        if (resized && window.right - window.left == width && window.bottom - window.top == height) break;
+        if (!SetWindowPos(m_hWnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER)) return resized;
+        resized = 1;
+    }
+    return resized;
 }
 
 int MainWindow::ConstrainSizing(int edge, RECT* rect) {
