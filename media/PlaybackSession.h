@@ -41,8 +41,6 @@ public:
 
     IGraphBuilder* Graph() const { return graph; }
     int State() const { return state; }
-    LONGLONG RememberedPosition() const { return rememberedPosition; }
-    const FilterList& Filters() const { return filters; }
 
     // 100-ns reference time to milliseconds: truncated toward zero, low 32 bits.
     static uint32_t ToMilliseconds(LONGLONG time);

@@ -1,377 +1,218 @@
 #pragma once
-// Stand-ins for a DirectShow filter graph, its filters, pins and enumerators. They count their
-// references for real and write the calls they receive, in order, into a call log, so tests can
-// see exactly what the session and the filter lists asked of the platform.
+// Stand-ins for a filter graph, its filters and pins. The test owns every one of them (a release
+// never deletes anything); each counts the references it handed out, and the calls that matter
+// are written, in order, into one log.
 #include <windows.h>
 #include <dshow.h>
-#include <ocidl.h>
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "media/directshow/DirectShowServices.h"
 
-using CallLog = std::vector<std::string>;
+using Calls = std::vector<std::string>;
+inline Calls fakeLog;
+// Results by call name (the logged text up to its "("); S_OK for any call not named here.
+inline std::map<std::string, HRESULT> fakeResults;
 
-// Results by call name; S_OK for every call that was not given one.
-class FakeResults {
-public:
-    void Set(const std::string& call, HRESULT hr) { results[call] = hr; }
-    HRESULT Get(const std::string& call) const;
+inline HRESULT FakeCall(const std::string& call) {
+    fakeLog.push_back(call);
+    auto found = fakeResults.find(call.substr(0, call.find('(')));
+    return found == fakeResults.end() ? S_OK : found->second;
+}
+// The calls made since the last look.
+inline Calls TakeLog() { return std::exchange(fakeLog, {}); }
 
-private:
-    std::map<std::string, HRESULT> results;
+// Methods the code under test never calls.
+#define FAKE_STUB(name, args) \
+    STDMETHOD(name) args override { return E_NOTIMPL; }
+#define FAKE_PROPERTY_STUBS(name) FAKE_STUB(put_##name, (long)) FAKE_STUB(get_##name, (long*))
+#define FAKE_DISPATCH_STUBS                                                                                      \
+    FAKE_STUB(GetTypeInfoCount, (UINT*)) FAKE_STUB(GetTypeInfo, (UINT, LCID, ITypeInfo**))                     \
+    FAKE_STUB(GetIDsOfNames, (REFIID, LPOLESTR*, UINT, LCID, DISPID*))                                         \
+    FAKE_STUB(Invoke, (DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*))
+#define FAKE_REFS                                               \
+    STDMETHOD_(ULONG, AddRef)() override { return ++refs; } \
+    STDMETHOD_(ULONG, Release)() override { return Released(); }
+// "QueryInterface:<name>" can be made to fail.
+#define FAKE_UNKNOWN(iid)                                                                       \
+    STDMETHOD(QueryInterface)(REFIID riid, void** out) override {                               \
+        return Answer(riid == iid && SUCCEEDED(FakeCall("QueryInterface:" + name)), this, out); \
+    }                                                                                           \
+    FAKE_REFS
+
+struct FakeObject {
+    std::string name;
+    ULONG refs = 0;
+    ULONG Released() { fakeLog.push_back("Release:" + name); return --refs; }
+    HRESULT Answer(bool known, IUnknown* self, void** out) {
+        if ((*out = known ? self : nullptr)) self->AddRef();
+        return known ? S_OK : E_NOINTERFACE;
+    }
 };
 
-// Reference counting shared by the fakes that live on the heap: they start with the creator's
-// reference and delete themselves when the last one goes.
-class FakeRefCount {
-public:
-    virtual ~FakeRefCount() = default;
-    ULONG Refs() const { return refs; }
-
-protected:
-    ULONG AddRefCount() { return ++refs; }
-    ULONG ReleaseCount() {
-        ULONG left = --refs;
-        if (left == 0) delete this;
-        return left;
-    }
-
-private:
-    ULONG refs = 1;
-};
-
-class FakePin : public IPin, public FakeRefCount {
-public:
-    explicit FakePin(PIN_DIRECTION direction, HRESULT directionResult = S_OK)
-        : direction(direction), directionResult(directionResult) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return AddRefCount(); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        if (log) log->push_back("Release:" + name);
-        return ReleaseCount();
-    }
-
-    std::string name = "pin";
-    CallLog* log = nullptr;  // "Release:<name>" goes here when set
-
-    HRESULT STDMETHODCALLTYPE QueryDirection(PIN_DIRECTION* result) override;
-    HRESULT STDMETHODCALLTYPE Connect(IPin*, const AM_MEDIA_TYPE*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE ReceiveConnection(IPin*, const AM_MEDIA_TYPE*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Disconnect() override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE ConnectedTo(IPin**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE ConnectionMediaType(AM_MEDIA_TYPE*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE QueryPinInfo(PIN_INFO*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE QueryId(LPWSTR*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE QueryAccept(const AM_MEDIA_TYPE*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EnumMediaTypes(IEnumMediaTypes**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE QueryInternalConnections(IPin**, ULONG*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EndOfStream() override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE BeginFlush() override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EndFlush() override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE NewSegment(REFERENCE_TIME, REFERENCE_TIME, double) override { return E_NOTIMPL; }
-
-private:
-    PIN_DIRECTION direction;
-    HRESULT directionResult;
-};
-
-inline REFIID EnumIid(IEnumPins*) { return IID_IEnumPins; }
-inline REFIID EnumIid(IEnumFilters*) { return IID_IEnumFilters; }
-
-// An enumerator over a snapshot of items; it holds a reference to each and hands out new ones.
-template <class EnumInterface, class Item>
-class FakeEnum : public EnumInterface, public FakeRefCount {
-public:
-    explicit FakeEnum(const std::vector<Item*>& items) : items(items) {
-        for (Item* item : items)
-            if (item) item->AddRef();
-        ++live;
-    }
-    ~FakeEnum() override {
-        for (Item* item : items)
-            if (item) item->Release();
-        --live;
-    }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-        if (riid == IID_IUnknown || riid == EnumIid(static_cast<EnumInterface*>(nullptr))) {
-            *object = static_cast<EnumInterface*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return AddRefCount(); }
-    ULONG STDMETHODCALLTYPE Release() override { return ReleaseCount(); }
-
-    HRESULT STDMETHODCALLTYPE Next(ULONG wanted, Item** out, ULONG* fetched) override {
-        if (fetched) *fetched = 0;
-        if (wanted != 1 || position >= items.size()) return S_FALSE;
-        *out = items[position++];
-        if (*out) (*out)->AddRef();
-        if (fetched) *fetched = 1;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE Skip(ULONG) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Reset() override {
-        position = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE Clone(EnumInterface**) override { return E_NOTIMPL; }
-
-    // Enumerators of this kind not yet destroyed.
-    static inline int live = 0;
-
-private:
+// Hands out each item with a reference of its own; a null item stands for an empty answer.
+template <class Interface, class Item>
+struct FakeEnum : Interface {
     std::vector<Item*> items;
-    size_t position = 0;
+    size_t next = 0;
+    ULONG refs = 0;
+    Interface* Start(const std::vector<Item*>& all) { items = all; next = 0; ++refs; return this; }
+    STDMETHOD_(ULONG, AddRef)() override { return ++refs; }
+    STDMETHOD_(ULONG, Release)() override { return --refs; }
+    STDMETHOD(Next)(ULONG, Item** out, ULONG* fetched) override {
+        bool more = next < items.size();
+        *out = more ? items[next++] : nullptr;
+        if (*out) (*out)->AddRef();
+        if (fetched) *fetched = more ? 1 : 0;
+        return more ? S_OK : S_FALSE;
+    }
+    FAKE_STUB(QueryInterface, (REFIID, void**)) FAKE_STUB(Skip, (ULONG)) FAKE_STUB(Reset, ())
+    FAKE_STUB(Clone, (Interface**))
 };
 
-using FakePinEnum = FakeEnum<IEnumPins, IPin>;
-using FakeFilterEnum = FakeEnum<IEnumFilters, IBaseFilter>;
+struct FakePin : IPin, FakeObject {
+    PIN_DIRECTION direction = PINDIR_INPUT;
+    FAKE_UNKNOWN(IID_IPin)
+    STDMETHOD(QueryDirection)(PIN_DIRECTION* out) override { *out = direction; return S_OK; }
+    FAKE_STUB(NewSegment, (REFERENCE_TIME, REFERENCE_TIME, double)) FAKE_STUB(Connect, (IPin*, const AM_MEDIA_TYPE*))
+    FAKE_STUB(ReceiveConnection, (IPin*, const AM_MEDIA_TYPE*)) FAKE_STUB(QueryInternalConnections, (IPin**, ULONG*))
+    FAKE_STUB(ConnectionMediaType, (AM_MEDIA_TYPE*)) FAKE_STUB(QueryAccept, (const AM_MEDIA_TYPE*))
+    FAKE_STUB(EnumMediaTypes, (IEnumMediaTypes**)) FAKE_STUB(Disconnect, ())
+    FAKE_STUB(QueryPinInfo, (PIN_INFO*)) FAKE_STUB(ConnectedTo, (IPin**)) FAKE_STUB(QueryId, (LPWSTR*))
+    FAKE_STUB(EndOfStream, ()) FAKE_STUB(BeginFlush, ()) FAKE_STUB(EndFlush, ())
+};
 
-class FakeFilter : public IBaseFilter, public ISpecifyPropertyPages, public FakeRefCount {
-public:
-    explicit FakeFilter(const wchar_t* name) : name(name) {}
-    ~FakeFilter() override;
-
-    // Takes over the caller's reference; null stands for an empty answer of the enumerator.
-    void AddPin(IPin* pin) { pins.push_back(pin); }
-
-    std::wstring name;
-    FakeResults results;       // "QueryFilterInfo", "EnumPins", "GetPages"
-    bool specifiesPages = false;
-    ULONG pageCount = 0;
-    IFilterGraph* infoGraph = nullptr;  // handed out (with a reference) by QueryFilterInfo
-    CallLog* log = nullptr;             // "Release:<name>" goes here when set
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return AddRefCount(); }
-    ULONG STDMETHODCALLTYPE Release() override;
-
-    HRESULT STDMETHODCALLTYPE GetClassID(CLSID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Stop() override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Pause() override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Run(REFERENCE_TIME) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetState(DWORD, FILTER_STATE*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE SetSyncSource(IReferenceClock*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetSyncSource(IReferenceClock**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EnumPins(IEnumPins** result) override;
-    HRESULT STDMETHODCALLTYPE FindPin(LPCWSTR, IPin**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE QueryFilterInfo(FILTER_INFO* info) override;
-    HRESULT STDMETHODCALLTYPE JoinFilterGraph(IFilterGraph*, LPCWSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE QueryVendorInfo(LPWSTR*) override { return E_NOTIMPL; }
-
-    HRESULT STDMETHODCALLTYPE GetPages(CAUUID* pages) override;
-
-private:
+struct FakeFilter : IBaseFilter, FakeObject {
     std::vector<IPin*> pins;
-};
-
-class FakeGraph;
-
-// The graph's other interfaces are separate objects sharing the graph's count, so the log can
-// tell which interface a release came through.
-class FakeMediaControl : public IMediaControl {
-public:
-    explicit FakeMediaControl(FakeGraph& graph) : graph(graph) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return E_NOTIMPL;
+    FakeEnum<IEnumPins, IPin> pinEnum;
+    IFilterGraph* infoGraph = nullptr;  // handed out, with a reference, by QueryFilterInfo
+    FAKE_UNKNOWN(IID_IBaseFilter)
+    STDMETHOD(EnumPins)(IEnumPins** out) override { *out = pinEnum.Start(pins); return S_OK; }
+    STDMETHOD(QueryFilterInfo)(FILTER_INFO* info) override {
+        MultiByteToWideChar(CP_UTF8, 0, name.c_str(), -1, info->achName, MAX_FILTER_NAME);
+        if ((info->pGraph = infoGraph)) infoGraph->AddRef();
+        return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE Run() override;
-    HRESULT STDMETHODCALLTYPE Pause() override;
-    HRESULT STDMETHODCALLTYPE Stop() override;
-    HRESULT STDMETHODCALLTYPE GetState(LONG, OAFilterState*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE RenderFile(BSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE AddSourceFilter(BSTR, IDispatch**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE get_FilterCollection(IDispatch**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE get_RegFilterCollection(IDispatch**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE StopWhenReady() override { return E_NOTIMPL; }
-
-private:
-    FakeGraph& graph;
+    FAKE_STUB(GetClassID, (CLSID*)) FAKE_STUB(Stop, ()) FAKE_STUB(Pause, ()) FAKE_STUB(Run, (REFERENCE_TIME))
+    FAKE_STUB(GetState, (DWORD, FILTER_STATE*)) FAKE_STUB(SetSyncSource, (IReferenceClock*))
+    FAKE_STUB(GetSyncSource, (IReferenceClock**)) FAKE_STUB(FindPin, (LPCWSTR, IPin**))
+    FAKE_STUB(JoinFilterGraph, (IFilterGraph*, LPCWSTR)) FAKE_STUB(QueryVendorInfo, (LPWSTR*))
 };
 
-class FakeMediaEvent : public IMediaEvent {
-public:
-    explicit FakeMediaEvent(FakeGraph& graph) : graph(graph) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return E_NOTIMPL;
+struct FakeControl : IMediaControl, FakeObject {
+    FAKE_UNKNOWN(IID_IMediaControl)
+    STDMETHOD(Run)() override { return FakeCall("Run"); }
+    STDMETHOD(Pause)() override { return FakeCall("Pause"); }
+    STDMETHOD(Stop)() override { return FakeCall("Stop"); }
+    FAKE_DISPATCH_STUBS FAKE_STUB(GetState, (LONG, OAFilterState*)) FAKE_STUB(RenderFile, (BSTR))
+    FAKE_STUB(AddSourceFilter, (BSTR, IDispatch**)) FAKE_STUB(get_FilterCollection, (IDispatch**))
+    FAKE_STUB(get_RegFilterCollection, (IDispatch**)) FAKE_STUB(StopWhenReady, ())
+};
+
+struct FakeEvent : IMediaEvent, FakeObject {
+    long code = 0;
+    FAKE_UNKNOWN(IID_IMediaEvent)
+    STDMETHOD(WaitForCompletion)(long ms, long* out) override {
+        *out = code;
+        return FakeCall("WaitForCompletion(" + std::to_string(ms) + ")");
     }
-    HRESULT STDMETHODCALLTYPE GetEventHandle(OAEVENT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetEvent(long*, LONG_PTR*, LONG_PTR*, long) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE WaitForCompletion(long timeout, long* code) override;
-    HRESULT STDMETHODCALLTYPE CancelDefaultHandling(long) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE RestoreDefaultHandling(long) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE FreeEventParams(long, LONG_PTR, LONG_PTR) override { return E_NOTIMPL; }
-
-private:
-    FakeGraph& graph;
+    FAKE_DISPATCH_STUBS FAKE_STUB(GetEventHandle, (OAEVENT*)) FAKE_STUB(GetEvent, (long*, LONG_PTR*, LONG_PTR*, long))
+    FAKE_STUB(CancelDefaultHandling, (long)) FAKE_STUB(RestoreDefaultHandling, (long))
+    FAKE_STUB(FreeEventParams, (long, LONG_PTR, LONG_PTR))
 };
 
-class FakeMediaSeeking : public IMediaSeeking {
-public:
-    explicit FakeMediaSeeking(FakeGraph& graph) : graph(graph) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE GetCapabilities(DWORD*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE CheckCapabilities(DWORD*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE IsFormatSupported(const GUID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE QueryPreferredFormat(GUID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetTimeFormat(GUID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE IsUsingTimeFormat(const GUID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE SetTimeFormat(const GUID* format) override;
-    HRESULT STDMETHODCALLTYPE GetDuration(LONGLONG*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetStopPosition(LONGLONG* stop) override;
-    HRESULT STDMETHODCALLTYPE GetCurrentPosition(LONGLONG* current) override;
-    HRESULT STDMETHODCALLTYPE ConvertTimeFormat(LONGLONG*, const GUID*, LONGLONG, const GUID*) override {
-        return E_NOTIMPL;
+// SetPositions is logged as "SetPositions(current/flags,stop/flags)", "-" for a null pointer.
+struct FakeSeeking : IMediaSeeking, FakeObject {
+    LONGLONG current = 0;
+    LONGLONG stop = 0;
+    static std::string Text(const LONGLONG* value, DWORD flags) {
+        return (value ? std::to_string(*value) : "-") + "/" + std::to_string(flags);
     }
-    HRESULT STDMETHODCALLTYPE SetPositions(LONGLONG* current, DWORD currentFlags, LONGLONG* stop,
-                                           DWORD stopFlags) override;
-    HRESULT STDMETHODCALLTYPE GetPositions(LONGLONG*, LONGLONG*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetAvailable(LONGLONG*, LONGLONG*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE SetRate(double) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetRate(double*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetPreroll(LONGLONG*) override { return E_NOTIMPL; }
-
-private:
-    FakeGraph& graph;
-};
-
-class FakeVideoWindow : public IVideoWindow {
-public:
-    explicit FakeVideoWindow(FakeGraph& graph) : graph(graph) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return E_NOTIMPL;
+    FAKE_UNKNOWN(IID_IMediaSeeking)
+    STDMETHOD(SetTimeFormat)(const GUID* format) override {
+        return FakeCall(*format == TIME_FORMAT_MEDIA_TIME ? "SetTimeFormat(media)" : "SetTimeFormat(other)");
     }
-    HRESULT STDMETHODCALLTYPE put_Caption(BSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE get_Caption(BSTR*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_WindowStyle(long style) override;
-    HRESULT STDMETHODCALLTYPE get_WindowStyle(long*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_WindowStyleEx(long) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE get_WindowStyleEx(long*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_AutoShow(long) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE get_AutoShow(long*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_WindowState(long) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE get_WindowState(long*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_BackgroundPalette(long) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE get_BackgroundPalette(long*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_Visible(long visible) override;
-    HRESULT STDMETHODCALLTYPE get_Visible(long*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_Left(long) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE get_Left(long*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_Width(long) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE get_Width(long*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_Top(long) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE get_Top(long*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_Height(long) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE get_Height(long*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_Owner(OAHWND owner) override;
-    HRESULT STDMETHODCALLTYPE get_Owner(OAHWND*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_MessageDrain(OAHWND drain) override;
-    HRESULT STDMETHODCALLTYPE get_MessageDrain(OAHWND*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE get_BorderColor(long*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_BorderColor(long) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE get_FullScreenMode(long*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_FullScreenMode(long) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE SetWindowForeground(long) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE NotifyOwnerMessage(OAHWND, long, LONG_PTR, LONG_PTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE SetWindowPosition(long left, long top, long width, long height) override;
-    HRESULT STDMETHODCALLTYPE GetWindowPosition(long*, long*, long*, long*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetMinIdealImageSize(long*, long*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetMaxIdealImageSize(long*, long*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetRestorePosition(long*, long*, long*, long*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE HideCursor(long) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE IsCursorHidden(long*) override { return E_NOTIMPL; }
-
-private:
-    FakeGraph& graph;
+    STDMETHOD(GetStopPosition)(LONGLONG* out) override { *out = stop; return FakeCall("GetStopPosition"); }
+    STDMETHOD(GetCurrentPosition)(LONGLONG* out) override { *out = current; return FakeCall("GetCurrentPosition"); }
+    STDMETHOD(SetPositions)(LONGLONG* at, DWORD atFlags, LONGLONG* end, DWORD endFlags) override {
+        HRESULT hr = FakeCall("SetPositions(" + Text(at, atFlags) + "," + Text(end, endFlags) + ")");
+        if (SUCCEEDED(hr) && at) current = *at;
+        return hr;
+    }
+    FAKE_STUB(GetCapabilities, (DWORD*)) FAKE_STUB(CheckCapabilities, (DWORD*)) FAKE_STUB(GetDuration, (LONGLONG*))
+    FAKE_STUB(IsFormatSupported, (const GUID*)) FAKE_STUB(QueryPreferredFormat, (GUID*))
+    FAKE_STUB(GetTimeFormat, (GUID*)) FAKE_STUB(IsUsingTimeFormat, (const GUID*))
+    FAKE_STUB(ConvertTimeFormat, (LONGLONG*, const GUID*, LONGLONG, const GUID*))
+    FAKE_STUB(GetPositions, (LONGLONG*, LONGLONG*)) FAKE_STUB(GetAvailable, (LONGLONG*, LONGLONG*))
+    FAKE_STUB(SetRate, (double)) FAKE_STUB(GetRate, (double*)) FAKE_STUB(GetPreroll, (LONGLONG*))
 };
 
-// A graph manager owned by the test (it is not deleted when its count reaches 0). Calls are
-// logged by name, with their arguments where they matter, e.g. "SetPositions(0,1,-,0)".
-class FakeGraph : public IGraphBuilder {
-public:
-    FakeGraph();
-    ~FakeGraph();
+#define FAKE_LOGGED_SETTER(name, type) \
+    STDMETHOD(name)(type value) override { return FakeCall(#name "(" + std::to_string(value) + ")"); }
 
-    // Puts a filter into the graph (the graph takes a reference of its own) and lets it log.
-    void Insert(FakeFilter* filter);
-    ULONG Refs() const { return refs; }
-    void Log(const std::string& call) { log.push_back(call); }
-    ULONG AddRefFrom() { return ++refs; }
-    ULONG ReleaseFrom(const char* interfaceName);
+struct FakeVideo : IVideoWindow, FakeObject {
+    FAKE_UNKNOWN(IID_IVideoWindow)
+    FAKE_LOGGED_SETTER(put_Owner, OAHWND) FAKE_LOGGED_SETTER(put_MessageDrain, OAHWND)
+    FAKE_LOGGED_SETTER(put_WindowStyle, long) FAKE_LOGGED_SETTER(put_Visible, long)
+    STDMETHOD(SetWindowPosition)(long left, long top, long width, long height) override {
+        return FakeCall("SetWindowPosition(" + std::to_string(left) + "," + std::to_string(top) + "," +
+                        std::to_string(width) + "," + std::to_string(height) + ")");
+    }
+    FAKE_DISPATCH_STUBS FAKE_PROPERTY_STUBS(WindowStyleEx) FAKE_PROPERTY_STUBS(AutoShow) FAKE_PROPERTY_STUBS(Left)
+    FAKE_PROPERTY_STUBS(WindowState) FAKE_PROPERTY_STUBS(BackgroundPalette) FAKE_PROPERTY_STUBS(Width)
+    FAKE_PROPERTY_STUBS(Top) FAKE_PROPERTY_STUBS(Height) FAKE_PROPERTY_STUBS(BorderColor)
+    FAKE_PROPERTY_STUBS(FullScreenMode) FAKE_STUB(put_Caption, (BSTR)) FAKE_STUB(get_Caption, (BSTR*))
+    FAKE_STUB(get_WindowStyle, (long*)) FAKE_STUB(get_Visible, (long*)) FAKE_STUB(get_Owner, (OAHWND*))
+    FAKE_STUB(get_MessageDrain, (OAHWND*)) FAKE_STUB(SetWindowForeground, (long)) FAKE_STUB(HideCursor, (long))
+    FAKE_STUB(IsCursorHidden, (long*)) FAKE_STUB(NotifyOwnerMessage, (OAHWND, long, LONG_PTR, LONG_PTR))
+    FAKE_STUB(GetMinIdealImageSize, (long*, long*)) FAKE_STUB(GetWindowPosition, (long*, long*, long*, long*))
+    FAKE_STUB(GetRestorePosition, (long*, long*, long*, long*)) FAKE_STUB(GetMaxIdealImageSize, (long*, long*))
+};
 
-    CallLog log;
-    FakeResults results;  // by call name; "QueryInterface:IMediaSeeking" and the like for the queries
-    LONGLONG currentPosition = 0;
-    LONGLONG stopPosition = 0;
-    long completionCode = 0;
+// Hands itself out as the graph to build. Its other interfaces are objects of their own, so the
+// log tells which one was released. A new graph starts a new log with no failures set.
+struct FakeGraph : IGraphBuilder, DirectShowServices, FakeObject {
+    FakeControl control;
+    FakeEvent event;
+    FakeSeeking seeking;
+    FakeVideo video;
+    std::vector<IBaseFilter*> filters;
+    FakeEnum<IEnumFilters, IBaseFilter> filterEnum;
     std::wstring renderedPath;
 
-    FakeMediaControl control{*this};
-    FakeMediaEvent event{*this};
-    FakeMediaSeeking seeking{*this};
-    FakeVideoWindow video{*this};
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return AddRefFrom(); }
-    ULONG STDMETHODCALLTYPE Release() override { return ReleaseFrom("IGraphBuilder"); }
-
-    HRESULT STDMETHODCALLTYPE AddFilter(IBaseFilter*, LPCWSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE RemoveFilter(IBaseFilter* filter) override;
-    HRESULT STDMETHODCALLTYPE EnumFilters(IEnumFilters** result) override;
-    HRESULT STDMETHODCALLTYPE FindFilterByName(LPCWSTR, IBaseFilter**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE ConnectDirect(IPin*, IPin*, const AM_MEDIA_TYPE*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Reconnect(IPin*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Disconnect(IPin*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE SetDefaultSyncSource() override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Connect(IPin*, IPin*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Render(IPin*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE RenderFile(LPCWSTR file, LPCWSTR playList) override;
-    HRESULT STDMETHODCALLTYPE AddSourceFilter(LPCWSTR, LPCWSTR, IBaseFilter**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE SetLogFile(DWORD_PTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Abort() override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE ShouldOperationContinue() override { return E_NOTIMPL; }
-
-private:
-    ULONG refs = 0;
-    std::vector<FakeFilter*> filters;
-    std::vector<FakeFilter*> removed;  // kept (with the graph's reference) so removals stay visible
-};
-
-// Hands the test's graph to the code under test.
-class FakeServices : public DirectShowServices {
-public:
-    explicit FakeServices(FakeGraph* graph) : graph(graph) {}
-    HRESULT CreateFilterGraph(IGraphBuilder** result) override;
-
-    FakeGraph* graph;
-    HRESULT createResult = S_OK;
-    int graphsCreated = 0;
+    FakeGraph() {
+        fakeLog.clear();
+        fakeResults.clear();
+        name = "IGraphBuilder";
+        control.name = "IMediaControl";
+        event.name = "IMediaEvent";
+        seeking.name = "IMediaSeeking";
+        video.name = "IVideoWindow";
+    }
+    HRESULT CreateFilterGraph(IGraphBuilder** out) override {
+        HRESULT hr = FakeCall("CreateFilterGraph");
+        if ((*out = SUCCEEDED(hr) ? this : nullptr)) AddRef();
+        return hr;
+    }
+    ULONG AllRefs() const { return refs + control.refs + event.refs + seeking.refs + video.refs; }
+    STDMETHOD(QueryInterface)(REFIID riid, void** out) override {
+        IUnknown* parts[] = {&control, &video, &event, &seeking};
+        for (IUnknown* part : parts)
+            if (part->QueryInterface(riid, out) == S_OK) return S_OK;
+        return E_NOINTERFACE;
+    }
+    FAKE_REFS
+    STDMETHOD(RenderFile)(LPCWSTR file, LPCWSTR) override { renderedPath = file; return FakeCall("RenderFile"); }
+    STDMETHOD(RemoveFilter)(IBaseFilter* filter) override {
+        return FakeCall("RemoveFilter:" + static_cast<FakeFilter*>(filter)->name);
+    }
+    STDMETHOD(EnumFilters)(IEnumFilters** out) override { *out = filterEnum.Start(filters); return S_OK; }
+    FAKE_STUB(AddFilter, (IBaseFilter*, LPCWSTR)) FAKE_STUB(FindFilterByName, (LPCWSTR, IBaseFilter**))
+    FAKE_STUB(ConnectDirect, (IPin*, IPin*, const AM_MEDIA_TYPE*)) FAKE_STUB(Reconnect, (IPin*))
+    FAKE_STUB(Disconnect, (IPin*)) FAKE_STUB(SetDefaultSyncSource, ()) FAKE_STUB(Connect, (IPin*, IPin*))
+    FAKE_STUB(Render, (IPin*)) FAKE_STUB(AddSourceFilter, (LPCWSTR, LPCWSTR, IBaseFilter**))
+    FAKE_STUB(SetLogFile, (DWORD_PTR)) FAKE_STUB(Abort, ()) FAKE_STUB(ShouldOperationContinue, ())
 };
