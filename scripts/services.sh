@@ -34,6 +34,9 @@ start_audio() {
 start_wineserver() {
   "$WINESERVER" -p >/dev/null 2>&1 &
   started_wineserver=1
+  # Wine's own service and desktop processes outlive the program that starts them and keep its
+  # output open: started here, they never hold a test's output pipe (ctest would wait on it).
+  "$WINE" wineboot >/dev/null 2>&1 || true
 }
 
 # Display, audio and wineserver for a whole session; stopped again when the shell exits.

@@ -95,14 +95,6 @@ TEST_F(MainWindowTest, KeyboardContextMenuOpensAtClientPointThreeThree) {
     EXPECT_EQ(expected.y, menuRect.top);
 }
 
-TEST_F(MainWindowTest, TranslateAccelMessageRunsTheAcceleratorTable) {
-    MSG space = {window->m_hWnd, WM_KEYDOWN, VK_SPACE, 0x00390001, 0, {0, 0}};
-    EXPECT_EQ(1, SendMessageW(window->m_hWnd, UM_TRANSLATEACCEL, reinterpret_cast<WPARAM>(&space), 0));
-    MSG letter = {window->m_hWnd, WM_KEYDOWN, 'Q', 0x00100001, 0, {0, 0}};
-    EXPECT_EQ(0, SendMessageW(window->m_hWnd, UM_TRANSLATEACCEL, reinterpret_cast<WPARAM>(&letter), 0));
-    EXPECT_EQ(0, SendMessageW(window->m_hWnd, UM_TRANSLATEACCEL, 0, 0));
-}
-
 namespace {
 std::vector<int> destroyedIds;
 HWND watchedMain;
