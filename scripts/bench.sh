@@ -35,7 +35,7 @@ startup "$build/bench_empty_dialog.exe" Empty >/dev/null  # warm the prefix
 echo "start-up, median of 5 (ms): corvantile $(for i in 1 2 3 4 5; do startup "$build/corvantile.exe" Corvantile; done | median)," \
   "empty dialog $(for i in 1 2 3 4 5; do startup "$build/bench_empty_dialog.exe" Empty; done | median)"
 echo "corvantile.exe size: $(stat -c %s "$build/corvantile.exe") bytes"
-"$WINE" "$build/tests/bench_open_latency.exe" "$(win "$root/build/testmedia/clip.avi")" 2>/dev/null || true
+"$WINE" "$build/bench_open_latency.exe" "$(win "$root/build/testmedia/clip.avi")" 2>/dev/null || true
 
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 cpu_use() {  # percent of one core used by the player process over 30 s

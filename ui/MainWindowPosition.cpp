@@ -1,4 +1,7 @@
 // The position display: the slider and status pane 1 follow playback; a slider release seeks.
+#include <algorithm>
+#include <cstring>
+
 #include "controls/SeekSlider.h"
 #include "ui/MainWindow.h"
 #include "ui/PositionDisplay.h"
@@ -19,11 +22,14 @@ int MainWindow::UpdatePositionDisplay() {
     uint32_t position = PlaybackSession::ToMilliseconds(session.GetPosition());
     uint32_t duration = media.format.lengthMs;
     // While the user holds the thumb, the timer must not pull it back to the playing position.
-    if (seekSlider && duration > 0 && !seekSlider->IsTracking())
-        seekSlider->SetPos(SliderValueForPosition(position, duration), true, false);
+    // A paused file changes nothing from tick to tick, so nothing is repainted then.
+    if (seekSlider && duration > 0 && !seekSlider->IsTracking()) {
+        int value = SliderValueForPosition(position, duration);
+        if (std::min(value, kSliderScale) != seekSlider->GetPos()) seekSlider->SetPos(value, true, false);
+    }
     char text[80];
     FormatPositionText(text, sizeof(text), position, duration);
-    SetStatusText(1, text, true);
+    if (strcmp(text, paneTexts[1]) != 0) SetStatusText(1, text, true);
     return 0;
 }
 
