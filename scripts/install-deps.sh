@@ -4,6 +4,9 @@ set -euo pipefail
 packages=(
   cmake make mingw-w64 g++-mingw-w64-x86-64-posix googletest
   wine64 xvfb xauth x11-utils xdotool imagemagick
+  # Libraries Wine only recommends but uses for drawing, Direct3D (the video renderer) and fonts.
+  libgl1 libgl1-mesa-dri libosmesa6 libxcomposite1 libxcursor1 libxfixes3 libxi6 libxinerama1
+  libxrandr2 libxrender1 libxxf86vm1 libdbus-1-3 libgnutls30 fonts-wine
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-tools
   fonts-ipafont-gothic locales pulseaudio
 )
