@@ -106,22 +106,20 @@ TEST_F(MainWindowVideoTest, RatesSizeTheVideoAreaAndKeepTheTopLeftCorner) {
     EXPECT_EQ(640, SizeOf(WindowRectOf(Host())).cx);
 }
 
-TEST_F(MainWindowVideoTest, DraggingAnEdgeKeepsTheVideoAtFourToThree) {
+TEST_F(MainWindowVideoTest, DraggingAnEdgeKeepsTheVideoFourByThreeUnlessItFollowsTheWindow) {
     FrameMargins m;
     ASSERT_TRUE(window->GetFrameMargins(&m));
     RECT drag = WindowRectOf(window->m_hWnd);
-    drag.right += 100;  // right edge dragged
+    drag.right += 100;
     SendMessageW(window->m_hWnd, WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&drag));
-    int videoWidth = drag.right - drag.left - m.left - m.right;
-    int videoHeight = drag.bottom - drag.top - m.top - m.bottom;
-    EXPECT_EQ(videoWidth * 3 / 4, videoHeight);
+    EXPECT_EQ((drag.right - drag.left - m.left - m.right) * 3 / 4, drag.bottom - drag.top - m.top - m.bottom);
 
     window->fitToWindow = 1;
     RECT free = WindowRectOf(window->m_hWnd);
+    free.right += 77;
     RECT dragged = free;
-    dragged.right += 77;
     SendMessageW(window->m_hWnd, WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&dragged));
-    EXPECT_EQ(free.bottom, dragged.bottom);
+    EXPECT_TRUE(SameRect(free, dragged));
 }
 
 TEST_F(MainWindowVideoTest, EscapeInFullScreenStopsPlaybackAndKeepsTheMode) {
@@ -145,14 +143,4 @@ TEST_F(MainWindowVideoTest, PositionTimerMovesTheSliderAndWritesTheClock) {
     SendMessageW(window->m_hWnd, UM_UPDATEPOSITION, 0, 0);
     EXPECT_NEAR(5666, window->seekSlider->GetPos(), 300);
     EXPECT_EQ(L" 0:00:02 / 0:00:03", PaneText(1));
-}
-
-TEST_F(MainWindowVideoTest, ToolbarPromptsReachTheStatusBarAndClearWhenThePointerLeaves) {
-    HWND bar = window->toolBar->m_hWnd;
-    RECT open;
-    window->toolBar->GetItemRect(window->toolBar->CommandToIndex(ID_FILE_OPEN_CMD), &open);
-    SendMessageW(bar, WM_MOUSEMOVE, 0, MAKELPARAM(open.left + 3, open.top + 3));
-    EXPECT_EQ(L"ファイルを開きます", PaneText(0));
-    SendMessageW(bar, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));  // the leading separator
-    EXPECT_EQ(L"clip.avi", PaneText(0));
 }
