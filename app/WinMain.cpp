@@ -5,6 +5,6 @@ namespace {
 PlayerApp theApp;
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLineTail, int showCommand) {
-    return theApp.Start(instance, commandLineTail, showCommand);
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLineTail, int) {
+    return theApp.Start(instance, commandLineTail);
 }

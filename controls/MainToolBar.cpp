@@ -30,8 +30,7 @@ MainToolBar::~MainToolBar() {
 }
 
 bool MainToolBar::Create(CWnd* parent) {
-    RECT noBorders = {0, 0, 0, 0};
-    if (!CreateEx(parent, TBSTYLE_FLAT, kBarStyle, noBorders, kControlId)) return false;
+    if (!CreateEx(parent, TBSTYLE_FLAT, kBarStyle, kControlId)) return false;
     SetButtons(kMainToolBarButtons, 7);
     LoadBitmap(kToolBarBitmap);
     return true;

@@ -18,7 +18,6 @@ WPARAM TextFlags(UINT style) {
 
 bool CStatusBar::CreateEx(CWnd* parent, DWORD controlStyle, DWORD style, UINT id) {
     if (m_hWnd || !parent || !parent->HasWindow()) return false;
-    barStyle = style & CBRS_ALL;
     // The bar bits overlap the control's style bits, so they never reach the window itself.
     DWORD windowStyle = (style & ~CBRS_ALL) | controlStyle | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_BOTTOM;
     if (GetWindowLongW(parent->m_hWnd, GWL_STYLE) & WS_THICKFRAME) windowStyle |= SBARS_SIZEGRIP;
@@ -84,16 +83,6 @@ bool CStatusBar::SetPaneText(int index, const wchar_t* text, bool update) {
     SendPaneText(index);
     if (update && HasWindow()) UpdateWindow(m_hWnd);
     return true;
-}
-
-std::wstring CStatusBar::GetPaneText(int index) const {
-    if (index < 0 || index >= PaneCount()) return std::wstring();
-    return panes[index].text;
-}
-
-bool CStatusBar::GetItemRect(int index, RECT* rect) const {
-    if (!rect || !HasWindow() || index < 0 || index >= PaneCount()) return false;
-    return SendMessageW(m_hWnd, SB_GETRECT, index, reinterpret_cast<LPARAM>(rect)) != 0;
 }
 
 LRESULT CStatusBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -25,11 +25,7 @@ public:
     int CommandToIndex(UINT id) const;
     // update: repaint the pane at once rather than with the next paint.
     bool SetPaneText(int index, const wchar_t* text, bool update = true);
-    // The text the pane holds now (empty for a missing pane).
-    std::wstring GetPaneText(int index) const;
     // The pane's rectangle in the bar's client coordinates, as the control lays it out.
-    bool GetItemRect(int index, RECT* rect) const;
-    DWORD BarStyle() const { return barStyle; }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -45,5 +41,4 @@ private:
     void SendPaneText(int index);
     int TextWidth(const std::wstring& text) const;
     std::vector<Pane> panes;
-    DWORD barStyle = 0;
 };

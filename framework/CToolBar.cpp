@@ -24,10 +24,8 @@ CToolBar::~CToolBar() {
     if (images) ImageList_Destroy(images);
 }
 
-bool CToolBar::CreateEx(CWnd* parent, DWORD controlStyle, DWORD style, const RECT& bordersIn, UINT id) {
+bool CToolBar::CreateEx(CWnd* parent, DWORD controlStyle, DWORD style, UINT id) {
     if (!parent || !parent->GetSafeHwnd() || m_hWnd) return false;
-    barStyle = style & CBRS_ALL;
-    borders = bordersIn;
     // The bar bits mean nothing to the control; the owner's layout places and sizes it.
     DWORD windowStyle = (style & ~CBRS_ALL) | controlStyle | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN;
     RECT empty = {0, 0, 0, 0};

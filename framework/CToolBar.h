@@ -12,8 +12,8 @@ public:
     CToolBar() = default;
     ~CToolBar() override;
 
-    // style carries WS_* bits and CBRS_* bar bits; borders are left, top, right, bottom.
-    bool CreateEx(CWnd* parent, DWORD controlStyle, DWORD style, const RECT& borders, UINT id);
+    // style carries WS_* bits and CBRS_* bar bits; the bar draws no border of its own.
+    bool CreateEx(CWnd* parent, DWORD controlStyle, DWORD style, UINT id);
     // Command buttons take image cells in their order; separators take none.
     bool SetButtons(const UINT* ids, int count);
     // Image strip of 16 x 15 cells, the grey background mapped to the button face colour.
@@ -29,8 +29,6 @@ public:
     // The item's rectangle in the bar's client coordinates; empty when the index does not exist.
     void GetItemRect(int index, RECT* rect) const;
     int ButtonCount() const;
-    DWORD BarStyle() const { return barStyle; }
-    const RECT& Borders() const { return borders; }
 
     static const SIZE kButtonSize;  // 23 x 22
     static const SIZE kImageSize;   // 16 x 15
@@ -43,7 +41,5 @@ protected:
 private:
     void SetSizes();
 
-    DWORD barStyle = 0;
-    RECT borders = {};
     HIMAGELIST images = nullptr;
 };

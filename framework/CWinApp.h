@@ -13,16 +13,15 @@ public:
 
     // Start-up hook; returning false ends the process without a message loop of the application's own.
     virtual BOOL InitInstance();
-    virtual int Run();
     virtual int ExitInstance();
 
     HINSTANCE m_hInstance = nullptr;
     char* m_lpCmdLine = nullptr;  // command-line tail after the program's own name
-    int m_nCmdShow = SW_SHOWNORMAL;
     CWnd* m_pMainWnd = nullptr;
 
-    // The process entry's work: record the arguments and run InitInstance.
-    int Start(HINSTANCE instance, char* commandLineTail, int showCommand);
+    // The process entry's work: record the arguments and run InitInstance. The program's only
+    // message loop is its main window's modal loop, so nothing runs after InitInstance returns.
+    int Start(HINSTANCE instance, char* commandLineTail);
 };
 
 CWinApp* AfxGetApp();

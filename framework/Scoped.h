@@ -2,6 +2,8 @@
 // Tiny owners for platform resources, so every path gives back what it obtained.
 #include <windows.h>
 #include <objbase.h>
+#include <oleauto.h>
+#include <strmif.h>
 
 // Holds one COM reference; releases it when replaced or destroyed.
 template <class T>
@@ -145,4 +147,33 @@ public:
     ~ScopedComInit() { CoUninitialize(); }
     ScopedComInit(const ScopedComInit&) = delete;
     ScopedComInit& operator=(const ScopedComInit&) = delete;
+};
+
+// A media type filled by a DirectShow query belongs to the caller: its block and pUnk go back here.
+class ScopedMediaType {
+public:
+    ScopedMediaType() { ZeroMemory(&type, sizeof(type)); }
+    ~ScopedMediaType() {
+        if (type.pbFormat) CoTaskMemFree(type.pbFormat);
+        if (type.pUnk) type.pUnk->Release();
+    }
+    ScopedMediaType(const ScopedMediaType&) = delete;
+    ScopedMediaType& operator=(const ScopedMediaType&) = delete;
+    AM_MEDIA_TYPE* Get() { return &type; }
+
+private:
+    AM_MEDIA_TYPE type;
+};
+
+// A BSTR from SysAllocString.
+class ScopedBstr {
+public:
+    explicit ScopedBstr(BSTR s) : text(s) {}
+    ~ScopedBstr() { SysFreeString(text); }
+    ScopedBstr(const ScopedBstr&) = delete;
+    ScopedBstr& operator=(const ScopedBstr&) = delete;
+    BSTR Get() const { return text; }
+
+private:
+    BSTR text;
 };

@@ -11,34 +11,6 @@
 #include "media/directshow/DirectShowServices.h"
 
 namespace {
-// The media type get_StreamMediaType fills belongs to its caller: block and pUnk go back here.
-class ScopedMediaType {
-public:
-    ScopedMediaType() { ZeroMemory(&type, sizeof(type)); }
-    ~ScopedMediaType() {
-        if (type.pbFormat) CoTaskMemFree(type.pbFormat);
-        if (type.pUnk) type.pUnk->Release();
-    }
-    ScopedMediaType(const ScopedMediaType&) = delete;
-    ScopedMediaType& operator=(const ScopedMediaType&) = delete;
-    AM_MEDIA_TYPE* Get() { return &type; }
-
-private:
-    AM_MEDIA_TYPE type;
-};
-
-class ScopedBstr {
-public:
-    explicit ScopedBstr(BSTR s) : text(s) {}
-    ~ScopedBstr() { SysFreeString(text); }
-    ScopedBstr(const ScopedBstr&) = delete;
-    ScopedBstr& operator=(const ScopedBstr&) = delete;
-    BSTR Get() const { return text; }
-
-private:
-    BSTR text;
-};
-
 struct StreamScan {
     double longestSeconds = 0.0;
     bool streamFound = false;
