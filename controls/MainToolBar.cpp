@@ -2,20 +2,16 @@
 
 #include <windowsx.h>
 
-const UINT kMainToolBarButtons[7] = {0, 32791, 32789, 0, 32776, 32777, 0};
+#include "framework/ResourceString.h"
+#include "resources/resource.h"
+
+const UINT kMainToolBarButtons[7] = {0, ID_FILE_OPEN_CMD, ID_VOLUME, 0, ID_PLAY_PAUSE, ID_STOP, 0};
 
 namespace {
 const DWORD kBarStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS | CBRS_FLYBY;  // 0x50002030
-const UINT kToolBarBitmap = 130;
 // wParam of WM_MENUSELECT that, with lParam 0, tells the owner the menu has closed.
 const WPARAM kMenuClosed = 0xFFFF0000;
 
-std::wstring LoadPromptString(UINT id) {
-    const wchar_t* text = nullptr;
-    int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&text), 0);
-    if (length <= 0 || !text) return std::wstring();
-    return std::wstring(text, length);
-}
 }  // namespace
 
 std::wstring ToolTipPart(const std::wstring& promptString) {
@@ -32,7 +28,7 @@ MainToolBar::~MainToolBar() {
 bool MainToolBar::Create(CWnd* parent) {
     if (!CreateEx(parent, TBSTYLE_FLAT, kBarStyle, kControlId)) return false;
     SetButtons(kMainToolBarButtons, 7);
-    LoadBitmap(kToolBarBitmap);
+    LoadBitmap(IDB_TOOLBAR);
     return true;
 }
 
@@ -112,7 +108,7 @@ void MainToolBar::OnMouseMove(LPARAM lParam) {
     if (!toolTip) return;
     POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     ToolBarHit hit = HitTest(point);
-    std::wstring tip = hit.hit ? ToolTipPart(LoadPromptString(hit.id)) : std::wstring();
+    std::wstring tip = hit.hit ? ToolTipPart(LoadResourceString(hit.id)) : std::wstring();
     toolTip->UpdateTipText(tip.c_str(), this, 0);
     SendMenuSelect(MAKEWPARAM(hit.hit ? hit.id : 0, 0));
     UpdatePollTimer(hit.hit);

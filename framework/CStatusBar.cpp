@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "framework/ResourceString.h"
 #include "framework/Scoped.h"
 #include "framework/StatusPaneLayout.h"
 
@@ -33,12 +34,8 @@ bool CStatusBar::SetIndicators(const UINT* ids, int count) {
     for (int i = 0; ids && i < count; ++i) {
         Pane pane = {ids[i], SBPS_NORMAL, 0, L""};
         if (ids[i] != 0) {
-            const wchar_t* resource = nullptr;
-            int length = LoadStringW(GetModuleHandleW(nullptr), ids[i], reinterpret_cast<LPWSTR>(&resource), 0);
-            if (length > 0 && resource)
-                pane.text.assign(resource, length);
-            else
-                allFound = false;
+            pane.text = LoadResourceString(ids[i]);
+            if (pane.text.empty()) allFound = false;
         }
         pane.width = TextWidth(pane.text);
         panes.push_back(pane);

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <objbase.h>
 #include <oleauto.h>
-#include <strmif.h>
 
 // Holds one COM reference; releases it when replaced or destroyed.
 template <class T>
@@ -94,35 +93,59 @@ private:
     HDC hdc;
 };
 
-// A kernel handle that is closed on scope exit; INVALID_HANDLE_VALUE counts as none.
-class ScopedHandle {
+// A handle that goes back through Close on scope exit; null and INVALID_HANDLE_VALUE count as none.
+template <class H, BOOL(WINAPI* Close)(H)>
+class ScopedHandleOf {
 public:
-    explicit ScopedHandle(HANDLE h) : handle(h) {}
-    ~ScopedHandle() {
-        if (IsValid()) CloseHandle(handle);
+    explicit ScopedHandleOf(H h = nullptr) : handle(h) {}
+    ~ScopedHandleOf() { Reset(nullptr); }
+    ScopedHandleOf(const ScopedHandleOf&) = delete;
+    ScopedHandleOf& operator=(const ScopedHandleOf&) = delete;
+    bool IsValid() const { return handle && handle != reinterpret_cast<H>(INVALID_HANDLE_VALUE); }
+    H Get() const { return handle; }
+    void Reset(H h) {
+        if (IsValid()) Close(handle);
+        handle = h;
     }
-    ScopedHandle(const ScopedHandle&) = delete;
-    ScopedHandle& operator=(const ScopedHandle&) = delete;
-    bool IsValid() const { return handle && handle != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle; }
+    H Detach() {
+        H h = handle;
+        handle = nullptr;
+        return h;
+    }
 
 private:
-    HANDLE handle;
+    H handle;
 };
 
+// A kernel object handle (file, event, thread).
+using ScopedHandle = ScopedHandleOf<HANDLE, CloseHandle>;
 // FindFirstFile's search handle.
-class ScopedFind {
+using ScopedFind = ScopedHandleOf<HANDLE, FindClose>;
+// A memory DC from CreateCompatibleDC.
+using ScopedDC = ScopedHandleOf<HDC, DeleteDC>;
+// A module from LoadLibrary.
+using ScopedModule = ScopedHandleOf<HMODULE, FreeLibrary>;
+
+// An open registry key; the predefined root keys are never closed.
+class ScopedRegKey {
 public:
-    explicit ScopedFind(HANDLE h) : handle(h) {}
-    ~ScopedFind() {
-        if (IsValid()) FindClose(handle);
+    ScopedRegKey() = default;
+    ~ScopedRegKey() { Reset(); }
+    ScopedRegKey(const ScopedRegKey&) = delete;
+    ScopedRegKey& operator=(const ScopedRegKey&) = delete;
+    HKEY Get() const { return key; }
+    HKEY* Out() {
+        Reset();
+        return &key;
     }
-    ScopedFind(const ScopedFind&) = delete;
-    ScopedFind& operator=(const ScopedFind&) = delete;
-    bool IsValid() const { return handle && handle != INVALID_HANDLE_VALUE; }
+    void Reset() {
+        if (key) RegCloseKey(key);
+        key = nullptr;
+    }
+    explicit operator bool() const { return key != nullptr; }
 
 private:
-    HANDLE handle;
+    HKEY key = nullptr;
 };
 
 // A menu that was loaded and is not attached to a window.
@@ -147,22 +170,6 @@ public:
     ~ScopedComInit() { CoUninitialize(); }
     ScopedComInit(const ScopedComInit&) = delete;
     ScopedComInit& operator=(const ScopedComInit&) = delete;
-};
-
-// A media type filled by a DirectShow query belongs to the caller: its block and pUnk go back here.
-class ScopedMediaType {
-public:
-    ScopedMediaType() { ZeroMemory(&type, sizeof(type)); }
-    ~ScopedMediaType() {
-        if (type.pbFormat) CoTaskMemFree(type.pbFormat);
-        if (type.pUnk) type.pUnk->Release();
-    }
-    ScopedMediaType(const ScopedMediaType&) = delete;
-    ScopedMediaType& operator=(const ScopedMediaType&) = delete;
-    AM_MEDIA_TYPE* Get() { return &type; }
-
-private:
-    AM_MEDIA_TYPE type;
 };
 
 // A BSTR from SysAllocString.

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "framework/Scoped.h"
+#include "media/directshow/ScopedMediaType.h"
 #include "media/PathText.h"
 #include "media/directshow/DirectShowServices.h"
 

@@ -10,6 +10,7 @@
 #include "controls/MainToolBar.h"
 #include "controls/SeekSlider.h"
 #include "controls/VideoHostWindow.h"
+#include "framework/ResourceString.h"
 #include "framework/Scoped.h"
 #include "media/PathText.h"
 #include "media/ShellUtil.h"
@@ -34,11 +35,8 @@ void CopyTextCut(char* out, size_t size, const char* text) {
 
 // The first line of a command's prompt string: what the status bar shows for it.
 std::wstring PromptOf(UINT command) {
-    wchar_t text[256] = {};
-    LoadStringW(Instance(), command, text, 256);
-    wchar_t* newline = wcschr(text, L'\n');
-    if (newline) *newline = L'\0';
-    return text;
+    std::wstring text = LoadResourceString(command);
+    return text.substr(0, text.find(L'\n'));
 }
 
 void SetMenuCheck(HMENU menu, UINT id, bool on) {

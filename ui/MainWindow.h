@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "framework/CDialog.h"
+#include "media/CurrentMedia.h"
 #include "media/FilterList.h"
 #include "media/MediaProbe.h"
 #include "media/PlaybackSession.h"
+#include "resources/UserMessages.h"
 #include "ui/WindowLayout.h"
 
 class MainToolBar;
@@ -18,24 +20,12 @@ class VideoHostWindow;
 class MainStatusBar;
 class SeekSlider;
 
-// Custom messages of the main window.
-#define UM_UPDATEPOSITION (WM_USER + 11)
-#define UM_TRANSLATEACCEL (WM_USER + 13)
-#define UM_AFTERINIT (WM_USER + 15)
 
 const UINT kPositionTimerId = 10;
 const UINT kPositionTimerPeriod = 200;
 const int kPaneTextSize = 520;
 
 enum WindowMode { ModeFullScreen = 0, ModeFrameless = 1 };
-
-// What is known of the open file; a file counts as open exactly while path is set.
-struct CurrentMedia {
-    char* path;
-    MediaFormatInfo format;
-    VideoSizeInfo size;
-    SHFILEINFOA shellInfo;
-};
 
 // What entering full-screen or frameless mode saved, to be restored on leaving.
 struct ModeSnapshot {

@@ -3,10 +3,12 @@
 #include <cstring>
 
 #include "controls/VideoHostWindow.h"
+#include "framework/ResourceString.h"
 #include "media/PathText.h"
 #include "media/ShellUtil.h"
 #include "resources/resource.h"
 #include "ui/CommandLine.h"
+#include "ui/FileDialogFilter.h"
 #include "ui/MainWindow.h"
 
 namespace {
@@ -76,12 +78,11 @@ void MainWindow::ClearMediaRecord() {
 
 int MainWindow::ShowMediaTitle(const char* path) {
     if (!m_hWnd) return 0;
-    wchar_t title[64] = {};
-    LoadStringW(GetModuleHandleW(nullptr), IDS_TITLE, title, 64);
+    std::wstring title = LoadResourceString(IDS_TITLE);
     char name[MAX_PATH] = "";
     if (path && *path) FileNameOfPath(path, name, sizeof(name));
     SetStatusText(0, name, true);
-    SetWindowTextW(m_hWnd, title);
+    SetWindowTextW(m_hWnd, title.c_str());
     return 1;
 }
 
@@ -96,17 +97,12 @@ void MainWindow::OnOpenCommand() {
 
 bool MainWindow::ChooseMediaFile(char* buffer, HWND owner) {
     if (!buffer) return false;
-    char filter[256] = {};
-    int length = LoadStringA(GetModuleHandleW(nullptr), IDS_OPENFILTER, filter, sizeof(filter) - 2);
-    filter[length] = '|';
-    filter[length + 1] = '\0';
-    for (char* c = filter; *c; c = CharNextA(c))
-        if (*c == '|') *c = '\0';
+    std::string filter = FileDialogFilter(IDS_OPENFILTER);
 
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter;
+    dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = static_cast<DWORD>(openFilterIndex);
     dialog.lpstrFile = buffer;
     dialog.nMaxFile = MAX_PATH;
