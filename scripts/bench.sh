@@ -23,17 +23,40 @@ startup() {  # prints milliseconds from launch until a window with the title app
   start=$(date +%s%N)
   "$WINE" "$exe" >/dev/null 2>&1 &
   pid=$!
-  until xdotool search --name "^${title}\$" >/dev/null 2>&1; do sleep 0.01; done
+  until xdotool search --name "^${title}\$" >/dev/null 2>&1; do sleep 0.005; done
   end=$(date +%s%N)
   kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
-  sleep 0.5
+  sleep 0.3
   echo $(( (end - start) / 1000000 ))
 }
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+dlls_before_window() {  # libraries the process itself loaded before its window was shown
+  local exe=$1 title=$2 trace pid
+  trace=$(mktemp)
+  WINEDEBUG=+loaddll "$WINE" "$exe" >/dev/null 2>"$trace" &
+  pid=$!
+  until xdotool search --name "^${title}\$" >/dev/null 2>&1; do sleep 0.005; done
+  local count thread
+  # Wine's desktop process may start from here too and write to the same trace: count the
+  # loads of the thread that loaded the program.
+  thread=$(grep -m1 "Loaded L.*$(basename "$exe")" "$trace" | cut -d: -f1)
+  count=$(grep -c "^$thread:.*Loaded L" "$trace")
+  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+  rm -f "$trace"
+  sleep 0.3
+  echo "$count"
+}
 
 startup "$build/bench_empty_dialog.exe" Empty >/dev/null  # warm the prefix
-echo "start-up, median of 5 (ms): corvantile $(for i in 1 2 3 4 5; do startup "$build/corvantile.exe" Corvantile; done | median)," \
-  "empty dialog $(for i in 1 2 3 4 5; do startup "$build/bench_empty_dialog.exe" Empty; done | median)"
+player=(); empty=()
+for _ in 1 2 3 4 5 6 7; do  # interleaved, so a busy moment costs both alike
+  player+=("$(startup "$build/corvantile.exe" Corvantile)")
+  empty+=("$(startup "$build/bench_empty_dialog.exe" Empty)")
+done
+p=$(printf '%s\n' "${player[@]}" | median); e=$(printf '%s\n' "${empty[@]}" | median)
+echo "start-up, median of 7 interleaved (ms): corvantile $p, empty dialog $e, ratio $(awk -v p="$p" -v e="$e" 'BEGIN {printf "%.2f", p / e}')"
+echo "DLLs loaded before the window shows: corvantile $(dlls_before_window "$build/corvantile.exe" Corvantile)," \
+  "empty dialog $(dlls_before_window "$build/bench_empty_dialog.exe" Empty)"
 echo "corvantile.exe size: $(stat -c %s "$build/corvantile.exe") bytes"
 "$WINE" "$build/bench_open_latency.exe" "$(win "$root/build/testmedia/clip.avi")" 2>/dev/null || true
 
