@@ -28,8 +28,9 @@ uint32_t BitmapColorCount(uint32_t bitCount, uint32_t clrUsed) {
 
 bool ComputeBitmapLayout(const BitmapHeaderFields& header, BitmapLayout* layout) {
     if (!layout || !IsPackableBitCount(header.bitCount)) return false;
-    uint64_t rows = Magnitude(header.height);
-    uint64_t described = static_cast<uint64_t>(BitmapRowStride(header.width, header.bitCount)) * rows;
+    uint64_t stride = BitmapRowStride(header.width, header.bitCount);
+    if (stride == 0) return false;
+    uint64_t described = stride * Magnitude(header.height);
     uint64_t image = header.sizeImage != 0 ? header.sizeImage : described;
     uint64_t colors = BitmapColorCount(header.bitCount, header.clrUsed);
     // A platform that reports the masks writes them after the header, in front of any colour table.
