@@ -7,6 +7,8 @@
 namespace {
 // Long enough for a cold splitter to deliver its first frame after a seek.
 const DWORD kPauseWaitMs = 10000;
+// One frame at 25 frames per second, for a stream that does not tell its own.
+const REFERENCE_TIME kFallbackFrameTime = 400000;
 
 ScopedCom<IPin>* FirstPin(IBaseFilter* filter, PIN_DIRECTION direction, ScopedCom<IPin>* pin) {
     ScopedCom<IEnumPins> pins;
@@ -79,6 +81,17 @@ bool FrameGrabGraph::ConnectVideo(IBaseFilter* source, IBaseFilter* grabberFilte
     return connected && SUCCEEDED(graph->ConnectDirect(grabberOut.Get(), rendererIn.Get(), nullptr));
 }
 
+REFERENCE_TIME FrameGrabGraph::LastFrameTime() {
+    REFERENCE_TIME duration = 0, frame = 0;
+    if (FAILED(seeking->GetDuration(&duration)) || duration <= 0) return -1;
+    ScopedMediaType type;
+    if (SUCCEEDED(grabber->GetConnectedMediaType(type.Get())) && type.Get()->pbFormat &&
+        type.Get()->cbFormat >= sizeof(VIDEOINFOHEADER))
+        frame = reinterpret_cast<const VIDEOINFOHEADER*>(type.Get()->pbFormat)->AvgTimePerFrame;
+    if (frame <= 0) frame = kFallbackFrameTime;
+    return duration > frame ? duration - frame : 0;
+}
+
 bool FrameGrabGraph::ReadConnectedSize(LONG* width, LONG* height, bool* topDown) {
     ScopedMediaType type;
     if (FAILED(grabber->GetConnectedMediaType(type.Get()))) return false;
@@ -99,6 +112,10 @@ bool FrameGrabGraph::Grab(double seconds, std::vector<BYTE>* pixels, LONG* width
     control->Stop();
     REFERENCE_TIME target = seconds > 0 ? static_cast<REFERENCE_TIME>(seconds * 10000000.0 + 0.5) : 0;
     seeking->SetTimeFormat(&TIME_FORMAT_MEDIA_TIME);
+    // A clip that played to its end rests on its last frame, and its position is the end, where
+    // no frame starts: that frame is the one on screen.
+    REFERENCE_TIME last = LastFrameTime();
+    if (last >= 0 && target > last) target = last;
     seeking->SetPositions(&target, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning);
     OAFilterState state = State_Stopped;
     // Pausing completes once the renderer holds the first frame from the target on; by then the

@@ -31,6 +31,8 @@ public:
 
 private:
     bool ConnectVideo(IBaseFilter* source, IBaseFilter* grabberFilter, IBaseFilter* renderer);
+    // Where the last frame starts; -1 when the length is unknown.
+    REFERENCE_TIME LastFrameTime();
     bool ReadConnectedSize(LONG* width, LONG* height, bool* topDown);
 
     ScopedCom<IGraphBuilder> graph;

@@ -105,6 +105,17 @@ TEST(FrameCaptureWine, TwoPositionsOfAMovingPictureDiffer) {
     EXPECT_FALSE(Pixels24(early.Bitmap(), 640, 360) == Pixels24(late.Bitmap(), 640, 360));
 }
 
+TEST(FrameCaptureWine, AClipThatPlayedToItsEndGivesItsLastFrame) {
+    // The one-second clip's last frame starts at 967 ms; a finished clip's position is its end.
+    ScopedGdiObject last(Grab("wide.avi", 990, 640, 360));
+    ASSERT_TRUE(last.Get());
+    for (uint32_t ms : {1000u, 60000u}) {
+        ScopedGdiObject atEnd(Grab("wide.avi", ms, 640, 360));
+        ASSERT_TRUE(atEnd.Get()) << ms;
+        EXPECT_TRUE(Pixels24(last.Bitmap(), 640, 360) == Pixels24(atEnd.Bitmap(), 640, 360)) << ms;
+    }
+}
+
 TEST(FrameCaptureWine, NoBitmapWithoutVideo) {
     EXPECT_EQ(nullptr, Grab("audio.wav", 500, 320, 240));
     std::string folder = TestScratchFolder("capture-none");
