@@ -10,19 +10,18 @@ const DWORD kPauseWaitMs = 10000;
 // One frame at 25 frames per second, for a stream that does not tell its own.
 const REFERENCE_TIME kFallbackFrameTime = 400000;
 
-ScopedCom<IPin>* FirstPin(IBaseFilter* filter, PIN_DIRECTION direction, ScopedCom<IPin>* pin) {
-    ScopedCom<IEnumPins> pins;
-    if (FAILED(filter->EnumPins(pins.Out())) || !pins) return nullptr;
+// The next pin of the given direction that pins hands out.
+bool NextPin(IEnumPins* pins, PIN_DIRECTION direction, ScopedCom<IPin>* pin) {
     for (;;) {
-        IPin* next = nullptr;
-        if (pins->Next(1, &next, nullptr) != S_OK || !next) return nullptr;
+        if (pins->Next(1, pin->Out(), nullptr) != S_OK || !*pin) return false;
         PIN_DIRECTION found = PINDIR_INPUT;
-        if (SUCCEEDED(next->QueryDirection(&found)) && found == direction) {
-            *pin->Out() = next;
-            return pin;
-        }
-        next->Release();
+        if (SUCCEEDED((*pin)->QueryDirection(&found)) && found == direction) return true;
     }
+}
+
+bool FirstPin(IBaseFilter* filter, PIN_DIRECTION direction, ScopedCom<IPin>* pin) {
+    ScopedCom<IEnumPins> pins;
+    return SUCCEEDED(filter->EnumPins(pins.Out())) && pins && NextPin(pins.Get(), direction, pin);
 }
 
 bool SetRgb24Video(ISampleGrabber* grabber) {
@@ -68,16 +67,9 @@ bool FrameGrabGraph::ConnectVideo(IBaseFilter* source, IBaseFilter* grabberFilte
     ScopedCom<IEnumPins> pins;
     if (FAILED(source->EnumPins(pins.Out())) || !pins) return false;
     bool connected = false;
-    for (;;) {
-        ScopedCom<IPin> pin;
-        if (pins->Next(1, pin.Out(), nullptr) != S_OK || !pin) break;
-        PIN_DIRECTION direction = PINDIR_INPUT;
-        if (FAILED(pin->QueryDirection(&direction)) || direction != PINDIR_OUTPUT) continue;
-        if (SUCCEEDED(graph->Connect(pin.Get(), grabberIn.Get()))) {
-            connected = true;
-            break;
-        }
-    }
+    ScopedCom<IPin> pin;
+    while (!connected && NextPin(pins.Get(), PINDIR_OUTPUT, &pin))
+        connected = SUCCEEDED(graph->Connect(pin.Get(), grabberIn.Get()));
     return connected && SUCCEEDED(graph->ConnectDirect(grabberOut.Get(), rendererIn.Get(), nullptr));
 }
 
