@@ -237,7 +237,7 @@ bool MainWindow::OnCommand(UINT id) {
     switch (id) {
     case ID_FILE_OPEN_CMD: OnOpenCommand(); break;
     case ID_FILE_CLOSE_CMD: CloseMedia(); break;
-    case ID_CAPTURE: break;  // still capture arrives with its own change
+    case ID_CAPTURE: CaptureStill(); break;
     case ID_APP_EXIT_CMD: SendMessageW(m_hWnd, WM_CLOSE, 0, 0); break;
     case ID_PLAY_PAUSE: TogglePlayPause(); break;
     case ID_STOP: StopPlayback(); break;

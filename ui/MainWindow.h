@@ -93,6 +93,10 @@ public:
     static bool IsShortcutName(const char* path);
     static bool ChooseMediaFile(char* buffer, HWND owner);
 
+    // Still capture.
+    void CaptureStill();
+    static bool ChooseBitmapFile(char* buffer, HWND owner);
+
     // Position display and seeking.
     void StartPositionTimer();
     int StopPositionTimer();

@@ -2,6 +2,14 @@
 
 #include <qedit.h>
 
+#include <new>
+
+#include "media/directshow/FrameGrabbingDetector.h"
+
+// In strmiids, though MinGW's headers do not declare them.
+extern "C" const CLSID CLSID_SampleGrabber;
+extern "C" const CLSID CLSID_NullRenderer;
+
 namespace {
 DirectShowServices platformServices;
 DirectShowServices* installed = nullptr;
@@ -26,6 +34,32 @@ HRESULT DirectShowServices::CreateShellLink(IShellLinkA** link) {
     *link = nullptr;
     return CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                             reinterpret_cast<void**>(link));
+}
+
+HRESULT DirectShowServices::CreateFrameDetector(IMediaDet** detector) {
+    if (!detector) return E_POINTER;
+    *detector = nullptr;
+    IMediaDet* platform = nullptr;
+    HRESULT result = CreateMediaDetector(&platform);
+    if (FAILED(result) || !platform) return FAILED(result) ? result : E_FAIL;
+    *detector = new (std::nothrow) FrameGrabbingDetector(platform, *this);
+    if (*detector) return S_OK;
+    platform->Release();
+    return E_OUTOFMEMORY;
+}
+
+HRESULT DirectShowServices::CreateSampleGrabber(IBaseFilter** filter) {
+    if (!filter) return E_POINTER;
+    *filter = nullptr;
+    return CoCreateInstance(CLSID_SampleGrabber, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
+                            reinterpret_cast<void**>(filter));
+}
+
+HRESULT DirectShowServices::CreateNullRenderer(IBaseFilter** filter) {
+    if (!filter) return E_POINTER;
+    *filter = nullptr;
+    return CoCreateInstance(CLSID_NullRenderer, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
+                            reinterpret_cast<void**>(filter));
 }
 
 DirectShowServices& CurrentDirectShowServices() { return installed ? *installed : platformServices; }

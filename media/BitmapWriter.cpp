@@ -1,0 +1,94 @@
+#include "media/BitmapWriter.h"
+
+#include <cstring>
+#include <new>
+
+#include "framework/Scoped.h"
+#include "media/BitmapLayout.h"
+#include "media/ScreenDibReader.h"
+
+namespace {
+BitmapHeaderFields FieldsOf(const BITMAPINFOHEADER& header) {
+    return {header.biWidth,       header.biHeight,    header.biBitCount,
+            header.biCompression, header.biSizeImage, header.biClrUsed};
+}
+
+bool LayoutOfBlock(const BYTE* block, BitmapLayout* layout) {
+    BITMAPINFOHEADER header;
+    memcpy(&header, block, sizeof(header));
+    return ComputeBitmapLayout(FieldsOf(header), layout);
+}
+
+// Up to 8 bits per pixel the pixels index a palette; above, asking for palette indices makes
+// Wine return garbage pixels and masks, and there is no palette to index anyway.
+UINT UsageFor(WORD bitCount) { return bitCount <= 8 ? DIB_PAL_COLORS : DIB_RGB_COLORS; }
+
+void FillColorTable(ScreenDibReader& reader, UINT colors, RGBQUAD* table) {
+    PALETTEENTRY* entries = new (std::nothrow) PALETTEENTRY[colors];
+    if (!entries) return;
+    memset(entries, 0, sizeof(PALETTEENTRY) * colors);
+    reader.ReadSystemPalette(colors, entries);
+    for (UINT k = 0; k < colors; ++k)
+        table[k] = {entries[k].peBlue, entries[k].peGreen, entries[k].peRed, entries[k].peFlags};
+    delete[] entries;
+}
+}  // namespace
+
+BYTE* PackBitmap(HBITMAP bitmap) {
+    ScreenDibReader reader;
+    return PackBitmap(bitmap, reader);
+}
+
+BYTE* PackBitmap(HBITMAP bitmap, ScreenDibReader& reader) {
+    // The header query may write three masks, or a colour table, behind the header: room for
+    // the largest table keeps whatever it writes inside.
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD table[256];
+    } query = {};
+    query.header.biSize = sizeof(BITMAPINFOHEADER);
+    // With a zero bit count no colour table comes back, so only masks depend on the usage: RGB.
+    reader.ReadBits(bitmap, 0, nullptr, reinterpret_cast<BITMAPINFO*>(&query), DIB_RGB_COLORS);
+    BitmapLayout layout;
+    if (!ComputeBitmapLayout(FieldsOf(query.header), &layout)) return nullptr;
+
+    BYTE* block = new (std::nothrow) BYTE[layout.roomSize];
+    if (!block) return nullptr;
+    memset(block, 0, layout.roomSize);
+    memcpy(block, &query.header, sizeof(query.header));
+    UINT lines = static_cast<UINT>(query.header.biHeight < 0 ? -query.header.biHeight : query.header.biHeight);
+    reader.ReadBits(bitmap, lines, block + layout.bitsOffset, reinterpret_cast<BITMAPINFO*>(block),
+                    UsageFor(query.header.biBitCount));
+    // The file's layout is the one the block was sized for, whatever the second call rewrote.
+    BitmapLayout after;
+    if (!LayoutOfBlock(block, &after) || after.bitsOffset != layout.bitsOffset || after.blockSize > layout.roomSize)
+        memcpy(block, &query.header, sizeof(query.header));
+    if (layout.colors > 0)
+        FillColorTable(reader, layout.colors,
+                       reinterpret_cast<RGBQUAD*>(block + kBitmapInfoHeaderSize + layout.maskBytes));
+    return block;
+}
+
+void FreePackedBitmap(BYTE* block) { delete[] block; }
+
+bool WritePackedBitmap(const char* path, const BYTE* block) {
+    BitmapLayout layout;
+    if (!path || !block || !LayoutOfBlock(block, &layout)) return false;
+    ScopedHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid()) return false;
+    uint8_t fileHeader[kBitmapFileHeaderSize];
+    WriteBitmapFileHeader(layout, fileHeader);
+    DWORD written = 0;
+    bool headerOk = WriteFile(file.Get(), fileHeader, sizeof(fileHeader), &written, nullptr) != FALSE;
+    bool blockOk = WriteFile(file.Get(), block, layout.blockSize, &written, nullptr) != FALSE;
+    return headerOk && blockOk;
+}
+
+bool SaveBitmapFile(const char* path, HBITMAP bitmap) {
+    if (!path || !bitmap) return false;
+    BYTE* block = PackBitmap(bitmap);
+    if (!block) return false;
+    bool ok = WritePackedBitmap(path, block);
+    FreePackedBitmap(block);
+    return ok;
+}

@@ -1,0 +1,119 @@
+// The bitmap writer against screen reads that play a platform's answers.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "media/BitmapWriter.h"
+#include "media/ScreenDibReader.h"
+#include "support/TestSupport.h"
+
+namespace {
+const DWORD kMasks[3] = {0x00FF0000, 0x0000FF00, 0x000000FF};
+
+// Answers as a display of the given depth does: the header query fills the header (and, like
+// Windows on a 16- or 32-bit display, the three masks behind it); the pixel read fills pixels
+// counting 1, 2, 3, ...
+class FakeScreen : public ScreenDibReader {
+public:
+    WORD bitCount = 32;
+    DWORD compression = BI_BITFIELDS;
+    std::vector<UINT> usages;
+
+    int ReadBits(HBITMAP, UINT lines, void* bits, BITMAPINFO* info, UINT usage) override {
+        usages.push_back(usage);
+        BITMAPINFOHEADER& header = info->bmiHeader;
+        header.biWidth = 3;
+        header.biHeight = 2;
+        header.biPlanes = 1;
+        header.biBitCount = bitCount;
+        header.biCompression = compression;
+        DWORD stride = (3 * bitCount + 31) / 32 * 4;
+        header.biSizeImage = stride * 2;
+        if (compression == BI_BITFIELDS) memcpy(info->bmiColors, kMasks, sizeof(kMasks));
+        if (bits)
+            for (DWORD i = 0; i < header.biSizeImage; ++i) static_cast<BYTE*>(bits)[i] = static_cast<BYTE>(i + 1);
+        return bits ? static_cast<int>(lines) : 1;
+    }
+    UINT ReadSystemPalette(UINT count, PALETTEENTRY* entries) override {
+        for (UINT k = 0; k < count; ++k) entries[k] = {BYTE(k), BYTE(k + 1), BYTE(k + 2), BYTE(k + 3)};
+        return count;
+    }
+};
+
+std::string FileBytes(const std::string& path) {
+    std::string bytes;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof(chunk), &got, nullptr) && got > 0) bytes.append(chunk, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+DWORD Dword(const std::string& bytes, size_t at) {
+    DWORD value = 0;
+    memcpy(&value, bytes.data() + at, 4);
+    return value;
+}
+
+std::string WritePacked(FakeScreen& screen, const char* name) {
+    BYTE* block = PackBitmap(reinterpret_cast<HBITMAP>(1), screen);
+    if (!block) return "";
+    std::string path = TestScratchFolder("writer") + "\\" + name;
+    bool ok = WritePackedBitmap(path.c_str(), block);
+    FreePackedBitmap(block);
+    return ok ? FileBytes(path) : "";
+}
+}  // namespace
+
+TEST(BitmapWriter, DepthDecidesMasksColourTableAndUsage) {
+    struct Case {
+        WORD bits;
+        DWORD compression;
+        DWORD offBits;
+        UINT pixelUsage;
+    } cases[] = {
+        {32, BI_BITFIELDS, 66, DIB_RGB_COLORS},  // the masks the header query writes are kept and counted
+        {16, BI_BITFIELDS, 66, DIB_RGB_COLORS},
+        {24, BI_RGB, 54, DIB_RGB_COLORS},
+        {8, BI_RGB, 54 + 1024, DIB_PAL_COLORS},
+        {4, BI_RGB, 54 + 64, DIB_PAL_COLORS},
+    };
+    for (const Case& c : cases) {
+        FakeScreen screen;
+        screen.bitCount = c.bits;
+        screen.compression = c.compression;
+        std::string bytes = WritePacked(screen, "depth.bmp");
+        ASSERT_FALSE(bytes.empty()) << c.bits;
+        EXPECT_EQ("BM", bytes.substr(0, 2));
+        EXPECT_EQ(bytes.size(), Dword(bytes, 2)) << c.bits;
+        EXPECT_EQ(c.offBits, Dword(bytes, 10)) << c.bits;
+        EXPECT_EQ(c.compression, Dword(bytes, 30)) << c.bits;
+        EXPECT_EQ(1, bytes[c.offBits]) << c.bits;  // the first pixel byte
+        EXPECT_EQ(c.pixelUsage, screen.usages.back()) << c.bits;
+        if (c.compression == BI_BITFIELDS) {
+            EXPECT_EQ(0, memcmp(kMasks, bytes.data() + 54, sizeof(kMasks))) << c.bits;
+        }
+        if (c.bits <= 8) {  // the system palette as RGBQUADs, peFlags in the reserved byte
+            EXPECT_EQ((std::vector<BYTE>{7, 6, 5, 8}), std::vector<BYTE>(bytes.begin() + 54 + 20, bytes.begin() + 54 + 24));
+        }
+    }
+}
+
+TEST(BitmapWriter, NothingIsWrittenForAnUnpackableDepthOrWhereNoFileCanBeMade) {
+    FakeScreen screen;
+    screen.bitCount = 12;
+    EXPECT_EQ(nullptr, PackBitmap(reinterpret_cast<HBITMAP>(1), screen));
+    HDC dc = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, 7, 5);
+    ReleaseDC(nullptr, dc);
+    std::string missing = TestScratchFolder("writer") + "\\no such folder\\new.bmp";
+    EXPECT_FALSE(SaveBitmapFile(missing.c_str(), bitmap));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(missing.c_str()));
+    DeleteObject(bitmap);
+}
