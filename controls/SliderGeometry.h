@@ -1,7 +1,7 @@
 #pragma once
 // The seek slider's layout and hit testing as plain arithmetic on client coordinates,
 // so it can be checked without a window.
-#include <windows.h>
+#include "framework/PlainTypes.h"
 
 enum SliderPart { SliderNone = 0, SliderThumb = 5, SliderChannel = 6, SliderChannelSide = 7 };
 
