@@ -1,8 +1,8 @@
 // Position display: within the file the slider value lies in 0..10000, never goes back as the
 // position grows and is the exact proportion truncated; the end of the file is 10000 and past it
-// more; a slider value seeks inside the file, never back as the value grows, and reads back as
-// itself to within one step; the pane text is " position / length" in time text, cut short
-// safely in a short buffer.
+// more; a slider value seeks to its share of the file, truncated, never back as the value grows,
+// and reads back as itself to within one step; the pane text is " position / length" in time
+// text, cut short safely in a short buffer.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -38,6 +38,10 @@ void CheckSeek(int value, uint32_t duration) {
     if (value <= 0) FUZZ_CHECK(target == 0);
     if (value >= 0 && value <= kSliderScale) {
         FUZZ_CHECK(target <= duration);
+        // The share of the length, truncated: never rounded up past the pick.
+        uint64_t share = static_cast<uint64_t>(value) * duration;
+        FUZZ_CHECK(static_cast<uint64_t>(target) * kSliderScale <= share);
+        FUZZ_CHECK(share < (static_cast<uint64_t>(target) + 1) * kSliderScale);
         if (value < kSliderScale) FUZZ_CHECK(SeekTargetForSlider(value + 1, duration) >= target);
         if (duration >= static_cast<uint32_t>(kSliderScale)) {
             int back = SliderValueForPosition(target, duration);
