@@ -1,5 +1,8 @@
 #include "controls/SliderGeometry.h"
 
+#include <climits>
+#include <cmath>
+
 namespace {
 // Edges count as inside: a click on the last pixel row or column still hits.
 bool ContainsInclusive(const RECT& r, POINT p) {
@@ -32,9 +35,16 @@ RECT SliderThumbRect(const RECT& channel, int position, int minValue, int maxVal
     int centre = channel.left;
     // An empty range has no scale; the thumb then rests at the channel's start.
     if (maxValue != minValue) {
-        double offset = static_cast<double>(position - minValue) * (channel.right - channel.left) /
+        // In doubles: a range wider than half the int range must not overflow, and a position
+        // left outside a narrowed range may lie far off the channel; such a centre is pinned to
+        // a quarter of the int range, which leaves room for the thumb's edges.
+        double offset = (static_cast<double>(position) - minValue) * (channel.right - channel.left) /
                         (static_cast<double>(maxValue) - minValue);
-        centre += static_cast<int>(offset);
+        double placed = channel.left + std::trunc(offset);
+        const double limit = INT_MAX / 4;
+        if (placed > limit) placed = limit;
+        if (placed < -limit) placed = -limit;
+        centre = static_cast<int>(placed);
     }
     RECT r;
     r.top = (channel.top + channel.bottom - thumbHeight) / 2;
@@ -53,7 +63,12 @@ int SliderPositionFromX(int x, int clientWidth, int inset, int minValue, int max
     int span = last - 2 * inset;
     if (span <= 0) return minValue;
     double value = (static_cast<double>(maxValue) - minValue) * (x - inset) / span;
-    return static_cast<int>(value) + minValue;
+    // Within the insets a range wider than half the int range gives values past what an int
+    // holds; those are pinned, the slider clamps them anyway.
+    double result = std::trunc(value) + minValue;
+    if (result >= INT_MAX) return INT_MAX;
+    if (result <= INT_MIN) return INT_MIN;
+    return static_cast<int>(result);
 }
 
 SliderPart SliderHitTest(POINT point, const RECT& thumb, const RECT& channel) {

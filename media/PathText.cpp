@@ -1,15 +1,25 @@
 #include "media/PathText.h"
 
+#ifdef _WIN32
 #include <windows.h>
+#endif
 
 #include <string>
 
 namespace {
 bool IsSeparator(char c) { return c == '\\' || c == '/' || c == ':'; }
 
+bool IsLeadByte(unsigned char c) {
+#ifdef _WIN32
+    return IsDBCSLeadByte(c) != 0;
+#else
+    return IsShiftJisLeadByte(c);
+#endif
+}
+
 // Next character of narrow text in the ANSI code page; a lead byte never swallows the NUL.
 const char* NextChar(const char* p) {
-    if (IsDBCSLeadByte(static_cast<BYTE>(*p)) && p[1] != '\0') return p + 2;
+    if (IsLeadByte(static_cast<unsigned char>(*p)) && p[1] != '\0') return p + 2;
     return p + 1;
 }
 
@@ -32,6 +42,9 @@ const char* PathExtension(const char* path) {
     return extension;
 }
 
+bool IsShiftJisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+#ifdef _WIN32
 bool ExtensionIs(const char* path, const char* extension) {
     const char* actual = PathExtension(path);
     if (!actual || !extension) return false;
@@ -57,3 +70,4 @@ std::wstring AnsiToWide(const char* text) {
     wide.resize(static_cast<size_t>(length - 1));
     return wide;
 }
+#endif

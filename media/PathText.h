@@ -1,5 +1,7 @@
 #pragma once
+#ifdef _WIN32
 #include <windows.h>
+#endif
 
 #include <string>
 
@@ -14,6 +16,11 @@ const char* FinalPathComponent(const char* path);
 // component has no dot.
 const char* PathExtension(const char* path);
 
+// Lead bytes of code page 932 (Shift-JIS): 0x81-0x9F and 0xE0-0xFC. The scans ask the ANSI code
+// page on Windows; elsewhere (the native fuzzing build) they use this rule.
+bool IsShiftJisLeadByte(unsigned char c);
+
+#ifdef _WIN32
 // True when path's extension equals extension, compared without regard to case; false when
 // either is null or path has no extension.
 bool ExtensionIs(const char* path, const char* extension);
@@ -24,3 +31,4 @@ bool WidePath(const char* path, wchar_t (&wide)[MAX_PATH]);
 
 // Narrow text of the ANSI code page as UTF-16; empty when it is empty or does not convert.
 std::wstring AnsiToWide(const char* text);
+#endif

@@ -9,6 +9,8 @@ packages=(
   libxrandr2 libxrender1 libxxf86vm1 libdbus-1-3 libgnutls30 fonts-wine
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-tools
   fonts-ipafont-gothic locales pulseaudio
+  # The fuzz targets: the platform-free units built natively under libFuzzer and the sanitizers.
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

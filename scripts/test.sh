@@ -7,4 +7,9 @@ build=${CORVANTILE_BUILD_DIR:-$root/build}
 source "$root/scripts/wine-env.sh"
 source "$root/scripts/services.sh"
 start_services
-ctest --test-dir "$build" --output-on-failure "$@"
+status=0
+ctest --test-dir "$build" --output-on-failure "$@" || status=$?
+# The fuzz targets, each for a few thousand inputs; scripts/fuzz.sh runs them for longer.
+"$root/scripts/fuzz-build.sh"
+ctest --test-dir "$build/fuzz" --output-on-failure "$@" || status=$?
+exit $status

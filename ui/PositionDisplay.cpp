@@ -13,6 +13,9 @@ int SliderValueForPosition(uint32_t positionMs, uint32_t durationMs) {
 
 uint32_t SeekTargetForSlider(int sliderValue, uint32_t durationMs) {
     if (sliderValue <= 0) return 0;
+    // The slider never passes its scale; a value that did would seek past the end, or beyond what
+    // 32 bits of milliseconds hold.
+    if (sliderValue > kSliderScale) sliderValue = kSliderScale;
     return static_cast<uint32_t>(sliderValue * static_cast<double>(durationMs) * 0.0001);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Window arithmetic of the main window, free of any window: the rectangles of its
 // children, full-screen placement and the aspect-keeping frame drag.
-#include <windows.h>
+#include "framework/PlainTypes.h"
 
 struct FrameMargins {
     int left;

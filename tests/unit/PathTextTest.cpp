@@ -16,3 +16,9 @@ TEST(PathTextExtension, ComparesTheFinalComponentsExtensionWithoutCase) {
     // 0x83 0x41 and 0x83 0x61 are two different katakana; only their trail bytes differ in case.
     EXPECT_FALSE(ExtensionIs("clip.\x83\x41", "\x83\x61"));
 }
+
+TEST(PathTextLeadBytes, NativeRuleMatchesCodePage932) {
+    if (GetACP() != 932) GTEST_SKIP() << "needs the Japanese ANSI code page";
+    for (int c = 0; c < 256; ++c)
+        EXPECT_EQ(IsDBCSLeadByte(static_cast<BYTE>(c)) != 0, IsShiftJisLeadByte(static_cast<unsigned char>(c))) << c;
+}

@@ -16,6 +16,8 @@ TEST(PositionDisplay, SliderReleaseSeeksToItsShareOfTheLength) {
     EXPECT_EQ(300000u, SeekTargetForSlider(10000, 300000));
     EXPECT_EQ(0u, SeekTargetForSlider(0, 300000));
     EXPECT_EQ(29u, SeekTargetForSlider(1, 299999));  // truncated, never rounded up past the pick
+    EXPECT_EQ(300000u, SeekTargetForSlider(20000, 300000));  // never past the end
+    EXPECT_EQ(4294967295u, SeekTargetForSlider(2147483647, 4294967295u));
 }
 
 TEST(PositionDisplay, PaneTextJoinsPositionAndLength) {
