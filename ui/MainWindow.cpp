@@ -6,6 +6,7 @@
 #include <cstring>
 #include <new>
 
+#include "audio/WinmmLibrary.h"
 #include "controls/MainStatusBar.h"
 #include "controls/MainToolBar.h"
 #include "controls/SeekSlider.h"
@@ -14,6 +15,7 @@
 #include "framework/Scoped.h"
 #include "media/PathText.h"
 #include "media/ShellUtil.h"
+#include "panels/VolumeDialog.h"
 #include "resources/resource.h"
 #include "ui/AboutDialog.h"
 
@@ -82,6 +84,7 @@ BOOL MainWindow::OnInitDialog() {
 void MainWindow::CreateChildren() {
     if (!m_hWnd) return;
     StartCom();
+    WinmmLibrary::Instance().Load();  // without it only the volume dialog does nothing
 
     HICON fresh = LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_MAIN));
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(fresh));
@@ -149,6 +152,7 @@ void MainWindow::OnDestroy() {
     CloseMedia();
     session.Close();
     StopCom();
+    WinmmLibrary::Instance().Unload();
     if (fullScreen || frameless) {
         SetWindowMode(fullScreen ? ModeFullScreen : ModeFrameless);
         Sleep(50);
@@ -241,7 +245,11 @@ bool MainWindow::OnCommand(UINT id) {
     case ID_APP_EXIT_CMD: SendMessageW(m_hWnd, WM_CLOSE, 0, 0); break;
     case ID_PLAY_PAUSE: TogglePlayPause(); break;
     case ID_STOP: StopPlayback(); break;
-    case ID_VOLUME: break;  // the volume dialog arrives with its own change
+    case ID_VOLUME: {
+        VolumeDialog volume;
+        volume.DoModal();
+        break;
+    }
     case ID_VIEW_TOOLBAR:
         showToolbar = !showToolbar;
         ApplyBarVisibility();

@@ -1,0 +1,58 @@
+// The volume command of the main window: the library bound for the window's life, and the
+// dialog run modally over the window.
+#include "audio/WinmmLibrary.h"
+#include "framework/CWinApp.h"
+#include "windows/MainWindowFixture.h"
+
+namespace {
+
+struct SeenDialog {
+    HWND dialog;
+    HWND owner;
+    BOOL ownerEnabled;
+    HWND trackbarWithFocus;
+};
+SeenDialog seen;
+
+BOOL CALLBACK FindVolumeDialog(HWND hwnd, LPARAM) {
+    wchar_t caption[16] = {};
+    GetWindowTextW(hwnd, caption, 16);
+    if (std::wstring(caption) != L"音量" || !IsWindowVisible(hwnd)) return TRUE;
+    seen.dialog = hwnd;
+    return FALSE;
+}
+
+// Runs inside the dialog's modal loop: notes what it sees and closes the dialog as Esc would.
+void CALLBACK LookAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), FindVolumeDialog, 0);
+    if (!seen.dialog) return;
+    KillTimer(nullptr, timer);
+    seen.owner = GetWindow(seen.dialog, GW_OWNER);
+    seen.ownerEnabled = IsWindowEnabled(seen.owner);
+    HWND focus = GetFocus();
+    seen.trackbarWithFocus = focus == GetDlgItem(seen.dialog, IDC_VOLUME_TRACKBAR) ? focus : nullptr;
+    PostMessageW(focus ? focus : seen.dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+}  // namespace
+
+using VolumeCommandTest = MainWindowTest;
+
+TEST_F(VolumeCommandTest, RunsTheVolumeDialogModallyWhileTheLibraryIsBound) {
+    EXPECT_TRUE(WinmmLibrary::Instance().HasMixer());
+    CWinApp app;
+    app.m_pMainWnd = window;
+    seen = {};
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, LookAndClose);
+    SendMessageW(window->m_hWnd, WM_COMMAND, ID_VOLUME, 0);
+    KillTimer(nullptr, timer);
+    ASSERT_TRUE(seen.dialog);
+    EXPECT_EQ(window->m_hWnd, seen.owner);
+    EXPECT_FALSE(seen.ownerEnabled);
+    EXPECT_TRUE(seen.trackbarWithFocus);
+    EXPECT_FALSE(IsWindow(seen.dialog));
+    EXPECT_TRUE(IsWindowEnabled(window->m_hWnd));
+
+    window->DestroyWindow();
+    EXPECT_EQ(nullptr, WinmmLibrary::Instance().Handle());
+}

@@ -1,0 +1,33 @@
+#pragma once
+// What the stand-in multimedia library is told and what it saw. The library exports FakeMixer,
+// which hands out its one state block; tests reset it, set the config and read the record.
+#include <windows.h>
+
+enum FakeMixerCall { CallNone = 0, CallOpen, CallClose, CallLineInfo, CallLineControls, CallGetDetails, CallSetDetails };
+
+struct FakeMixerConfig {
+    UINT openResult;        // nonzero: mixerOpen fails with it
+    int noSpeakersLine;     // mixerGetLineInfoA finds no speakers line
+    int noVolumeControl;    // the line has no volume control
+    int noMuteControl;      // the line has no mute control
+    UINT getDetailsResult;  // nonzero: reading a value fails with it
+    UINT setDetailsResult;  // nonzero: writing a value fails with it
+    int raiseIn;            // a FakeMixerCall that throws instead of returning
+};
+
+struct FakeMixerState {
+    FakeMixerConfig config;
+    DWORD volume;
+    DWORD mute;
+    int calls[64];       // the mixer calls in order (the first 64)
+    int callCount;
+    int openMixers;      // opened and not yet closed
+    int badArguments;    // calls whose arguments the real mixer would refuse
+    DWORD setValues[16]; // every value written, in order
+    int setCount;
+};
+
+const DWORD kFakeVolumeControlId = 7;
+const DWORD kFakeMuteControlId = 8;
+
+using FakeMixerFn = FakeMixerState*(WINAPI*)();
