@@ -38,7 +38,8 @@ bool IsPackableBitCount(uint32_t bitCount);
 uint32_t BitmapRowStride(int32_t width, uint32_t bitCount);
 // clrUsed when set; otherwise 2^bitCount up to 8 bits per pixel, and none above.
 uint32_t BitmapColorCount(uint32_t bitCount, uint32_t clrUsed);
-// False when the bit count is not packable or any size leaves 32 bits.
+// False when the bit count is not packable, the width is not positive, or the file with room for
+// every described row would pass 0x7FFFFFFF bytes (sizes travel as signed 32-bit counts).
 bool ComputeBitmapLayout(const BitmapHeaderFields& header, BitmapLayout* layout);
 // The 14-byte BITMAPFILEHEADER for a layout, little-endian.
 void WriteBitmapFileHeader(const BitmapLayout& layout, uint8_t out[kBitmapFileHeaderSize]);
