@@ -90,12 +90,13 @@ void CheckPixels(Picture& source, Picture& target, Content content, bool topDown
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
-    // Coordinates fit a byte each; the source may be the larger or the smaller.
-    int32_t width = input.ConsumeIntegralInRange(1, 256);
-    int32_t height = input.ConsumeIntegralInRange(1, 256);
+    // Coordinates fit a byte each; the source may be the larger or the smaller. Small pictures
+    // keep the test run short and still give every ratio between 1:160 and 128:1.
+    int32_t width = input.ConsumeIntegralInRange(1, 128);
+    int32_t height = input.ConsumeIntegralInRange(1, 128);
     Picture source = Make(width, height, 3 * width + input.ConsumeIntegralInRange(0, 7));
-    if (!input.ConsumeBool()) width = input.ConsumeIntegralInRange(1, 300);
-    if (!input.ConsumeBool()) height = input.ConsumeIntegralInRange(1, 300);
+    if (!input.ConsumeBool()) width = input.ConsumeIntegralInRange(1, 160);
+    if (!input.ConsumeBool()) height = input.ConsumeIntegralInRange(1, 160);
     Picture target = Make(width, height, 3 * width + input.ConsumeIntegralInRange(0, 7));
     bool topDown = input.ConsumeBool();
     Content content = static_cast<Content>(input.ConsumeIntegralInRange(0, 2));
