@@ -124,15 +124,9 @@ void MainWindow::CreateChildren() {
     if (videoHost) SetFocus(videoHost->m_hWnd);
 }
 
-void MainWindow::LoadSettings() {
-    // Nothing is stored between runs yet, so every start reads what a first run would:
-    // the information panel starts hidden.
-    showInfoPanel = 0;
-    ApplyBarVisibility();
-}
-
 void MainWindow::OnAfterInit() {
     if (firstActivation) {
+        RestoreStoredMode();
         std::vector<std::string> names;
         ParseCommandLine(&names);
         for (const std::string& name : names) {
@@ -149,11 +143,14 @@ void MainWindow::OnDestroy() {
     CloseMedia();
     session.Close();
     StopCom();
+    int wasFullScreen = fullScreen;
+    int wasFrameless = frameless;
     if (fullScreen || frameless) {
         SetWindowMode(fullScreen ? ModeFullScreen : ModeFrameless);
         Sleep(50);
         ApplyBarVisibility();
     }
+    SaveSettings(wasFullScreen, wasFrameless);
     DestroyChildren();
     CDialog::OnDestroy();
 }
