@@ -14,6 +14,7 @@
 #include "framework/Scoped.h"
 #include "media/PathText.h"
 #include "media/ShellUtil.h"
+#include "panels/MediaInfoPanel.h"
 #include "resources/resource.h"
 #include "ui/AboutDialog.h"
 
@@ -118,6 +119,11 @@ void MainWindow::CreateChildren() {
             seekSlider->SetRange(0, 10000);
             seekSlider->SetPos(0, true, false);
         }
+    }
+    if (!infoPanel) {
+        infoPanel = new (std::nothrow) MediaInfoPanel;
+        if (infoPanel && !infoPanel->Create(this)) DestroyChild(infoPanel);
+        if (infoPanel) ShowWindow(infoPanel->m_hWnd, SW_SHOW);
     }
 
     LoadSettings();

@@ -110,7 +110,7 @@ public:
     SeekSlider* seekSlider = nullptr;
     VideoHostWindow* videoHost = nullptr;
     MainStatusBar* statusBar = nullptr;
-    CDialog* infoPanel = nullptr;
+    MediaInfoPanel* infoPanel = nullptr;
     HACCEL accelerators = nullptr;
     int showStatusBar = 1;
     int showSeekSlider = 1;
