@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -50,6 +51,29 @@ void AddLine(std::string* text, const char* label, const char* format, ...) {
     *text += kLineEnd;
 }
 
+// The video bit rate a stream declares: its format block's, else what the renderer reported;
+// 0 or less when nothing usable is known.
+int64_t DeclaredVideoBitRate(const MediaFormatInfo& format, const VideoSizeInfo& size) {
+    int64_t declared = 0;
+    if (format.hasVideoInfo)
+        declared = FieldAt<DWORD>(format.videoInfo, offsetof(VIDEOINFOHEADER, dwBitRate));
+    else if (format.hasVideoInfo2)
+        declared = FieldAt<DWORD>(format.videoInfo2, offsetof(VIDEOINFOHEADER2, dwBitRate));
+    return declared >= 1 ? declared : size.bitRate;
+}
+
+// A declared rate is believed only when it lies within half the smaller of itself and the
+// file's average rate (file size over length).
+bool BitRatePlausible(int64_t declared, double fileSize, uint32_t lengthMs) {
+    if (declared <= 0 || lengthMs == 0) return false;
+    double average = std::trunc(fileSize * 8000.0 / lengthMs);
+    if (!(average > 0) || average > INT32_MAX) return false;
+    int64_t averageRate = static_cast<int64_t>(average);
+    int64_t smaller = averageRate < declared ? averageRate : declared;
+    int64_t difference = averageRate > declared ? averageRate - declared : declared - averageRate;
+    return difference < smaller / 2;
+}
+
 void AddVideoSection(std::string* text, const MediaFormatInfo& format, const VideoSizeInfo& size, double fileSize) {
     *text += kLineEnd;
     *text += kVideoHeader;
@@ -90,25 +114,6 @@ void AddAudioSection(std::string* text, const MediaFormatInfo& format) {
 }
 
 }  // namespace
-
-int64_t DeclaredVideoBitRate(const MediaFormatInfo& format, const VideoSizeInfo& size) {
-    int64_t declared = 0;
-    if (format.hasVideoInfo)
-        declared = FieldAt<DWORD>(format.videoInfo, offsetof(VIDEOINFOHEADER, dwBitRate));
-    else if (format.hasVideoInfo2)
-        declared = FieldAt<DWORD>(format.videoInfo2, offsetof(VIDEOINFOHEADER2, dwBitRate));
-    return declared >= 1 ? declared : size.bitRate;
-}
-
-bool BitRatePlausible(int64_t declared, double fileSize, uint32_t lengthMs) {
-    if (declared <= 0 || lengthMs == 0) return false;
-    double average = std::trunc(fileSize * 8000.0 / lengthMs);
-    if (!(average > 0) || average > INT32_MAX) return false;
-    int64_t averageRate = static_cast<int64_t>(average);
-    int64_t smaller = averageRate < declared ? averageRate : declared;
-    int64_t difference = averageRate > declared ? averageRate - declared : declared - averageRate;
-    return difference < smaller / 2;
-}
 
 std::string ComposeMediaInfoText(const MediaFormatInfo& format, const VideoSizeInfo& size, double fileSize) {
     char length[32] = "";

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "panels/MediaInfoText.h"
-#include "panels/PanelLayout.h"
 
 namespace {
 // A label, its run of spaces and its value, as one line.
@@ -114,51 +113,4 @@ TEST(MediaInfoText, LinesFollowTheStreamsTheFileHas) {
         std::string text = ComposeMediaInfoText(FormatOf(c.facts), c.facts.size, c.facts.fileSize);
         EXPECT_EQ(c.expected, From932(text)) << c.what;
     }
-}
-
-TEST(MediaInfoText, ABitRateIsBelievedOnlyCloseToTheFilesAverage) {
-    struct Case {
-        int64_t declared;
-        double fileSize;
-        uint32_t lengthMs;
-        bool expected;
-    };
-    const Case cases[] = {
-        {1000000, 1750000, 10000, true},    // average 1,400,000
-        {1000000, 1875000, 10000, false},   // average 1,500,000: exactly half the smaller away
-        {1000000, 625000, 10000, false},    // average 500,000
-        {1000000, 875000, 10000, true},     // average 700,000
-        {0, 1750000, 10000, false},
-        {-5, 1750000, 10000, false},
-        {1000000, 1750000, 0, false},
-        {1000000, 0, 10000, false},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.expected, BitRatePlausible(c.declared, c.fileSize, c.lengthMs)) << c.declared << " " << c.fileSize;
-}
-
-TEST(PanelLayout, GroupsReachTheRightEdgeAndTheInformationGroupKeepsTwentyPixels) {
-    PanelControlRects now = {};
-    now.filterGroup = {0, 0, 150, 154};
-    now.filterList = {6, 22, 141, 112};
-    now.infoGroup = {0, 170, 150, 352};
-    now.infoText = {9, 229, 136, 343};
-    now.fileName = {32, 200, 138, 219};
-
-    PanelControlRects tall = RelayoutPanelRects(now, 300, 500);
-    EXPECT_EQ(295, tall.filterGroup.right);
-    EXPECT_EQ(154, tall.filterGroup.bottom);
-    EXPECT_EQ(289, tall.filterList.right);  // the left margin of 6 on the right too
-    EXPECT_EQ(112, tall.filterList.bottom);
-    EXPECT_EQ(295, tall.infoGroup.right);
-    EXPECT_EQ(495, tall.infoGroup.bottom);
-    EXPECT_EQ(286, tall.infoText.right);  // inset 9 from the group's new edges
-    EXPECT_EQ(486, tall.infoText.bottom);
-    EXPECT_EQ(229, tall.infoText.top);
-    EXPECT_EQ(286, tall.fileName.right);
-    EXPECT_EQ(219, tall.fileName.bottom);
-
-    PanelControlRects low = RelayoutPanelRects(now, 300, 100);
-    EXPECT_EQ(190, low.infoGroup.bottom);  // top 170 + 20
-    EXPECT_EQ(181, low.infoText.bottom);
 }
