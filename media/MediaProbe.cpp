@@ -4,6 +4,7 @@
 #include <oleauto.h>
 #include <qedit.h>
 
+#include <cmath>
 #include <cstring>
 
 #include "framework/Scoped.h"
@@ -22,7 +23,7 @@ bool IsMpegFile(const char* path) { return ExtensionIs(path, "mpg") || Extension
 
 void TakeFrameRate(IMediaDet* detector, MediaFormatInfo* info) {
     double rate = 0.0;
-    if (SUCCEEDED(detector->get_FrameRate(&rate))) info->frameRate = rate;
+    if (SUCCEEDED(detector->get_FrameRate(&rate)) && std::isfinite(rate)) info->frameRate = rate;
 }
 
 void ClassifyMajorType(IMediaDet* detector, const GUID& major, StreamScan* scan, MediaFormatInfo* info) {

@@ -15,6 +15,7 @@
 #include "framework/Scoped.h"
 #include "media/PathText.h"
 #include "media/ShellUtil.h"
+#include "panels/MediaInfoPanel.h"
 #include "panels/VolumeDialog.h"
 #include "resources/resource.h"
 #include "ui/AboutDialog.h"
@@ -122,20 +123,19 @@ void MainWindow::CreateChildren() {
             seekSlider->SetPos(0, true, false);
         }
     }
+    if (!infoPanel) {
+        infoPanel = new (std::nothrow) MediaInfoPanel;
+        if (infoPanel && !infoPanel->Create(this)) DestroyChild(infoPanel);
+        if (infoPanel) ShowWindow(infoPanel->m_hWnd, SW_SHOW);
+    }
 
     LoadSettings();
     if (videoHost) SetFocus(videoHost->m_hWnd);
 }
 
-void MainWindow::LoadSettings() {
-    // Nothing is stored between runs yet, so every start reads what a first run would:
-    // the information panel starts hidden.
-    showInfoPanel = 0;
-    ApplyBarVisibility();
-}
-
 void MainWindow::OnAfterInit() {
     if (firstActivation) {
+        RestoreStoredMode();
         std::vector<std::string> names;
         ParseCommandLine(&names);
         for (const std::string& name : names) {
@@ -153,11 +153,14 @@ void MainWindow::OnDestroy() {
     session.Close();
     StopCom();
     WinmmLibrary::Instance().Unload();
+    int wasFullScreen = fullScreen;
+    int wasFrameless = frameless;
     if (fullScreen || frameless) {
         SetWindowMode(fullScreen ? ModeFullScreen : ModeFrameless);
         Sleep(50);
         ApplyBarVisibility();
     }
+    SaveSettings(wasFullScreen, wasFrameless);
     DestroyChildren();
     CDialog::OnDestroy();
 }

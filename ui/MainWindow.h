@@ -13,12 +13,14 @@
 #include "media/MediaProbe.h"
 #include "media/PlaybackSession.h"
 #include "resources/UserMessages.h"
+#include "settings/SettingsKey.h"
 #include "ui/WindowLayout.h"
 
 class MainToolBar;
 class VideoHostWindow;
 class MainStatusBar;
 class SeekSlider;
+class MediaInfoPanel;
 
 
 const UINT kPositionTimerId = 10;
@@ -51,6 +53,10 @@ public:
     void CreateChildren();
     void LoadSettings();
     void OnAfterInit();
+    // The full-screen or frameless mode the last run ended in.
+    void RestoreStoredMode();
+    // The mode flags are those from before the window left its mode for good.
+    void SaveSettings(int wasFullScreen, int wasFrameless);
 
     // Commands and user-interface state.
     bool OnCommand(UINT id);
@@ -108,7 +114,7 @@ public:
     SeekSlider* seekSlider = nullptr;
     VideoHostWindow* videoHost = nullptr;
     MainStatusBar* statusBar = nullptr;
-    CDialog* infoPanel = nullptr;
+    MediaInfoPanel* infoPanel = nullptr;
     HACCEL accelerators = nullptr;
     int showStatusBar = 1;
     int showSeekSlider = 1;
@@ -130,6 +136,8 @@ public:
     UINT paneIds[2] = {0, 0};
     char paneTexts[2][kPaneTextSize] = {};
     HICON icon = nullptr;
+    // Below HKEY_CURRENT_USER; tests point it at a key of their own.
+    const char* settingsKeyPath = kSettingsKeyPath;
 
 protected:
     void OnDestroy() override;

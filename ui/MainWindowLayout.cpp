@@ -7,6 +7,7 @@
 #include "controls/VideoHostWindow.h"
 #include "media/ShellUtil.h"
 #include "media/VideoRect.h"
+#include "panels/MediaInfoPanel.h"
 #include "resources/resource.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include "framework/ResourceString.h"
 #include "media/PathText.h"
 #include "media/ShellUtil.h"
+#include "panels/MediaInfoPanel.h"
 #include "resources/resource.h"
 #include "ui/CommandLine.h"
 #include "ui/FileDialogFilter.h"
@@ -13,9 +14,22 @@
 
 namespace {
 int openFilterIndex = 1;  // the Open dialog's filter, remembered within one run
+
+// The panel only points at the list and the record: it lets go of both before either changes.
+void HandToPanel(MediaInfoPanel* panel, const FilterList* list, const CurrentMedia* record) {
+    if (!panel) return;
+    if (record) {
+        panel->SetFilterList(list);
+        panel->SetMedia(record);
+    } else {
+        panel->SetMedia(nullptr);
+        panel->SetFilterList(nullptr);
+    }
 }
+}  // namespace
 
 int MainWindow::OpenMedia(const char* path, bool play) {
+    HandToPanel(infoPanel, nullptr, nullptr);
     filterList.Clear();  // before the graph lets go of its pins: see CloseMedia
     session.Close();
     StopPositionTimer();
@@ -46,6 +60,7 @@ int MainWindow::OpenMedia(const char* path, bool play) {
                                         0, 0, true);
             if (opened) {
                 EnumerateFilters(session.Graph(), &filterList, true);
+                HandToPanel(infoPanel, &filterList, &media);
                 ShowMediaTitle(media.path);
                 if (play) session.Run();
             }
@@ -59,6 +74,7 @@ int MainWindow::OpenMedia(const char* path, bool play) {
 }
 
 int MainWindow::CloseMedia() {
+    HandToPanel(infoPanel, nullptr, nullptr);
     StopPositionTimer();
     // Our list holds references to the graph's pins; Wine's splitter frees its output pins as
     // soon as the graph is torn down, so they must be given back while they still exist.

@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
     wchar_t wide[MAX_PATH];
     MultiByteToWideChar(CP_ACP, 0, argv[1], -1, wide, MAX_PATH);
     MainWindow window;
+    window.settingsKeyPath = "Software\\CorvantileTest\\Bench";  // never the user's settings
     window.Create(IDD_MAIN, nullptr);
     BareOpen(wide);  // warm the codecs once for both
     std::vector<double> bare, full;

@@ -163,3 +163,14 @@ TEST_F(ProbeMediaFake, AsfVideoWithoutFrameRatePlaysAtThirty) {
     EXPECT_DOUBLE_EQ(15.0, info.frameRate);
     EXPECT_FALSE(Probe("C:\\m\\a.avi", {unknown}));
 }
+
+TEST_F(ProbeMediaFake, ANonFiniteFrameRateCountsAsNone) {
+    for (double rate : {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+        FakeStream odd = kVideo;
+        odd.rate = rate;  // a platform dividing by a zero frame duration
+        EXPECT_FALSE(Probe("C:\\m\\a.avi", {odd})) << rate;
+        EXPECT_EQ(0.0, info.frameRate) << rate;
+        EXPECT_TRUE(Probe("C:\\m\\a.asf", {odd})) << rate;
+        EXPECT_DOUBLE_EQ(30.0, info.frameRate) << rate;
+    }
+}

@@ -155,6 +155,7 @@ void CALLBACK TypeKeys(HWND, UINT, UINT_PTR, DWORD) {
 
 TEST(MainWindowModalLoop, EscapeAndEnterNeverEndTheDialogWhileEscapeReachesStop) {
     KeyRecordingWindow window;
+    window.settingsKeyPath = kTestSettingsKey;
     std::string clip = TestMediaPath("clip.avi");  // with nothing open the stop accelerator is greyed
     window.commandLine = clip.c_str();
     keyWindow = &window;

@@ -10,10 +10,15 @@
 #include "support/TestSupport.h"
 #include "ui/MainWindow.h"
 
+// Each test starts as a first run, and never reads or writes the user's own settings.
+const char kTestSettingsKey[] = "Software\\CorvantileTest\\MainWindow";
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettingsKey);
         window = new MainWindow;
+        window->settingsKeyPath = kTestSettingsKey;
         window->commandLine = commandLine.empty() ? nullptr : commandLine.c_str();
         ASSERT_TRUE(window->Create(IDD_MAIN, nullptr));
         PumpMessages(50);  // the posted after-init step
@@ -21,6 +26,7 @@ protected:
     void TearDown() override {
         if (window->m_hWnd) window->DestroyWindow();
         delete window;
+        RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettingsKey);
     }
 
     UINT MenuState(UINT id, HMENU menu = nullptr) const {

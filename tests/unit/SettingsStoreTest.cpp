@@ -1,0 +1,137 @@
+// The settings store on a scratch key of the real registry, and the stored forms of its values.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "settings/SettingsKey.h"
+#include "settings/SettingsValues.h"
+
+namespace {
+const char kScratchKey[] = "Software\\CorvantileTest\\Store";
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kScratchKey); }
+    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kScratchKey); }
+    static void Store(const char* name, DWORD type, const void* data, DWORD size) {
+        HKEY key = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kScratchKey, 0, nullptr, 0, KEY_WRITE, nullptr,
+                                                 &key, nullptr));
+        RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+        RegCloseKey(key);
+    }
+    SettingsKey key{kScratchKey};
+};
+}  // namespace
+
+TEST_F(SettingsStoreTest, ValuesOfTheWrongTypeSizeOrContentReadAsTheirDefaults) {
+    const DWORD seven = 7;
+    const WORD shortNumber = 1;
+    const char binaryOne[4] = {1, 0, 0, 0};
+    Store("binarydword", REG_BINARY, binaryOne, 4);
+    Store("shortdword", REG_DWORD, &shortNumber, 2);
+    Store("textdword", REG_SZ, "1", 2);
+    Store("sevendword", REG_DWORD, &seven, 4);
+    EXPECT_EQ(1u, key.ReadDword("binarydword", 1));
+    EXPECT_EQ(9u, key.ReadDword("shortdword", 9));
+    EXPECT_EQ(0u, key.ReadDword("textdword", 0));
+    EXPECT_EQ(7u, key.ReadDword("sevendword", 1));  // taken as it is
+    EXPECT_EQ(5u, key.ReadDword("absent", 5));
+
+    struct RateCase {
+        const char* what;
+        DWORD type;
+        std::string bytes;
+        double expected;
+    };
+    const RateCase rates[] = {
+        {"menu rate", REG_SZ, std::string("2.000000", 9), 2.0},
+        {"any decimal", REG_SZ, std::string("0.5", 4), 0.5},
+        {"not a number", REG_SZ, std::string("abc", 4), 0.0},
+        {"stored without its NUL", REG_SZ, "1.5", 1.5},
+        {"a number as a DWORD", REG_DWORD, std::string("\x02\0\0\0", 4), 1.0},
+        {"longer than the reading area", REG_SZ, std::string(300, '1') + '\0', 1.0},
+    };
+    for (const RateCase& c : rates) {
+        Store("rate", c.type, c.bytes.data(), static_cast<DWORD>(c.bytes.size()));
+        EXPECT_EQ(c.expected, key.ReadDouble("rate", 1.0)) << c.what;
+    }
+
+    unsigned char placement[kPlacementSize];
+    memset(placement, 0xAB, sizeof(placement));
+    Store("blob", REG_BINARY, std::string(45, 'x').data(), 45);
+    EXPECT_FALSE(key.ReadBinary(placement, sizeof(placement), "blob"));  // longer than the record
+    Store("blob", REG_SZ, "x", 2);
+    EXPECT_FALSE(key.ReadBinary(placement, sizeof(placement), "blob"));
+    Store("blob", REG_BINARY, "\1\2\3\4", 4);
+    DWORD stored = 0;
+    EXPECT_TRUE(key.ReadBinary(placement, sizeof(placement), "blob", &stored));
+    EXPECT_EQ(4u, stored);
+    EXPECT_EQ(0xAB, placement[4]);  // the rest is left as it was
+}
+
+TEST_F(SettingsStoreTest, AKeyThatCannotBeOpenedOrWrittenGivesDefaultsAndWritesNothing) {
+    std::string tooLong = std::string(kScratchKey) + "\\" + std::string(300, 'x');  // no key name is this long
+    for (const char* path : {"", tooLong.c_str()}) {
+        SettingsKey broken(path);
+        EXPECT_FALSE(broken.WriteDword(0, "showtoolbar")) << path;
+        EXPECT_FALSE(broken.WriteDouble(2.0, "videowndsizerate")) << path;
+        EXPECT_EQ(3u, broken.ReadDword("showtoolbar", 3)) << path;
+        EXPECT_EQ(1.0, broken.ReadDouble("videowndsizerate", 1.0)) << path;
+    }
+    EXPECT_EQ(nullptr, SettingsKey("").KeyPath());
+    EXPECT_TRUE(key.WriteDword(1, "Nullscreen"));
+    EXPECT_EQ(1u, key.ReadDword("nullscreen", 0));  // one value, whatever the letter case
+}
+
+TEST(SettingsValues, LeadingDecimalTakesOnlyThePlainDecimalForm) {
+    struct Case {
+        const char* text;
+        double expected;
+    };
+    const Case cases[] = {
+        {"2.000000", 2.0}, {"0.5", 0.5},       {"  -1.5e2x", -150.0}, {".5", 0.5}, {"5.", 5.0},
+        {"1e", 1.0},       {"+3", 3.0},        {"abc", 0.0},          {"", 0.0},   {"-", 0.0},
+        {".", 0.0},        {"inf", 0.0},       {"nan", 0.0},          {"0x10", 0.0}, {"1e999", 0.0},
+        {"12abc", 12.0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.expected, LeadingDecimal(c.text)) << c.text;
+    EXPECT_EQ(0.0, LeadingDecimal(nullptr));
+    EXPECT_EQ("0.500000", RateText(0.5));
+    EXPECT_EQ("2.000000", RateText(2.0));
+}
+
+TEST(SettingsValues, PlacementGivesItsNormalRectangleOnlyWhenWholeAndNotEmpty) {
+    struct Case {
+        const char* what;
+        size_t size;
+        LONG left, top, right, bottom;
+        bool expected;
+    };
+    const Case cases[] = {
+        {"stored placement", 44, 60, 50, 560, 450, true},
+        {"negative coordinates", 44, -300, -200, 10, 20, true},
+        {"short record", 43, 60, 50, 560, 450, false},
+        {"no width", 44, 60, 50, 60, 450, false},
+        {"upside down", 44, 60, 450, 560, 50, false},
+        {"wider than a size can be", 44, -2000000000, 0, 2000000000, 10, false},
+    };
+    for (const Case& c : cases) {
+        unsigned char bytes[48] = {44};
+        const LONG rect[4] = {c.left, c.top, c.right, c.bottom};
+        memcpy(bytes + 28, rect, sizeof(rect));
+        RECT normal = {};
+        ASSERT_EQ(c.expected, NormalRectOfPlacement(bytes, c.size, &normal)) << c.what;
+        if (!c.expected) continue;
+        EXPECT_TRUE(normal.left == c.left && normal.top == c.top && normal.right == c.right &&
+                    normal.bottom == c.bottom) << c.what;
+    }
+    // The record's own layout: rcNormalPosition sits where the stored form says.
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof(placement);
+    placement.rcNormalPosition = {1, 2, 3, 4};
+    RECT normal = {};
+    ASSERT_TRUE(NormalRectOfPlacement(reinterpret_cast<unsigned char*>(&placement), sizeof(placement), &normal));
+    EXPECT_EQ(4, normal.bottom);
+}
