@@ -2,7 +2,7 @@
 # Prepares the private Wine prefix once: Japanese fonts for the menus and dialogs.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
-ready="$WINEPREFIX/.corvantile-ready-3"
+ready="$WINEPREFIX/.corvantile-ready-4"
 [ -f "$ready" ] && exit 0
 mkdir -p "$WINEPREFIX"
 exec 9>"$WINEPREFIX.lock"
@@ -12,6 +12,14 @@ flock 9
 key='HKCU\Software\Wine\Fonts\Replacements'
 for face in "MS UI Gothic" "ＭＳ ゴシック" "ＭＳ Ｐゴシック" "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "Microsoft Sans Serif"; do
   "$WINE" reg add "$key" /v "$face" /t REG_SZ /d "IPAGothic" /f >/dev/null 2>&1
+done
+# The caption buttons are symbols of the Marlett font. This Wine build does not load the fonts of
+# its own data folder, so without a copy in the prefix the buttons show the letters "0 1 r".
+for dir in /usr/share/wine/fonts /usr/lib/wine/fonts /opt/wine-stable/share/wine/fonts; do
+  if [ -f "$dir/marlett.ttf" ]; then
+    cp -f "$dir/marlett.ttf" "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+    break
+  fi
 done
 # Wine's video renderer draws through Direct3D, whose OpenGL surface cannot show inside a child
 # window owned by another thread (the player's video area); its GDI presenter can.
