@@ -340,6 +340,11 @@ void MainWindow::ShowContextMenu(LPARAM lParam) {
 
 void MainWindow::OnLButtonDown(WPARAM, LPARAM lParam) {
     if (fullScreen || IsZoomed(m_hWnd) || IsIconic(m_hWnd)) return;
+    // A press on the picture comes posted from the renderer's thread, which keeps the release
+    // too: a click that is already over would leave the move loop waiting for a release that
+    // never comes here, the window stuck to the pointer.
+    int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+    if (!(GetAsyncKeyState(button) & 0x8000)) return;
     // Dragging by the client area is how a frameless window moves at all.
     SendMessageW(m_hWnd, WM_NCLBUTTONDOWN, HTCAPTION, lParam);
 }
