@@ -137,3 +137,28 @@ DWORD WINAPI SendSteps(void* parameter) {
 HANDLE StartInput(const std::vector<InputStep>& steps) {
     return CreateThread(nullptr, 0, SendSteps, new std::vector<InputStep>(steps), 0, nullptr);
 }
+
+namespace {
+struct WindowSearch {
+    const wchar_t* className;
+    HWND except;
+    HWND found;
+};
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM parameter) {
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    if (hwnd == search->except || !IsWindowVisible(hwnd) || lstrcmpW(name, search->className) != 0) return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+}  // namespace
+
+HWND FindVisibleWindow(HWND parent, const wchar_t* className, HWND except) {
+    WindowSearch search = {className, except, nullptr};
+    if (parent)
+        EnumChildWindows(parent, MatchWindow, reinterpret_cast<LPARAM>(&search));
+    else
+        EnumThreadWindows(GetCurrentThreadId(), MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}

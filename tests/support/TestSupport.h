@@ -30,6 +30,10 @@ bool WriteTestFile(const std::string& path, const std::string& bytes);
 // A drop handle holding the given names, as the shell hands one to WM_DROPFILES.
 HDROP MakeDropHandle(const std::vector<std::string>& names);
 
+// A visible window of the class: a top-level one of this thread when parent is null, else a
+// descendant of parent; never except.
+HWND FindVisibleWindow(HWND parent, const wchar_t* className, HWND except = nullptr);
+
 // One step of real input, then a pause: a mouse button or relative move (mouseFlags with dx, dy),
 // or a key (key, up).
 struct InputStep {

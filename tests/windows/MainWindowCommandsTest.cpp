@@ -147,14 +147,7 @@ TEST_F(MainWindowTest, AboutBoxDisablesTheMainWindowUntilItCloses) {
     main = window->m_hWnd;
     enabledWhileShown = -1;
     UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-        HWND box = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM found) {
-            wchar_t name[16] = {};
-            GetClassNameW(hwnd, name, 16);
-            if (hwnd == main || !IsWindowVisible(hwnd) || lstrcmpW(name, L"#32770") != 0) return TRUE;
-            *reinterpret_cast<HWND*>(found) = hwnd;
-            return FALSE;
-        }, reinterpret_cast<LPARAM>(&box));
+        HWND box = FindVisibleWindow(nullptr, L"#32770", main);
         if (!box) return;
         enabledWhileShown = IsWindowEnabled(main) ? 1 : 0;
         PostMessageW(box, WM_COMMAND, IDOK, 0);

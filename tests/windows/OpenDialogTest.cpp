@@ -19,34 +19,10 @@ struct Seen {
     bool chose = false;
 } seen;
 
-HWND FindOpenDialog() {
-    HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM out) {
-        wchar_t name[16] = {};
-        GetClassNameW(hwnd, name, 16);
-        if (!IsWindowVisible(hwnd) || lstrcmpW(name, L"#32770") != 0) return TRUE;
-        *reinterpret_cast<HWND*>(out) = hwnd;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-HWND FindListView(HWND dialog) {
-    HWND found = nullptr;
-    EnumChildWindows(dialog, [](HWND hwnd, LPARAM out) {
-        wchar_t name[32] = {};
-        GetClassNameW(hwnd, name, 32);
-        if (lstrcmpW(name, WC_LISTVIEWW) != 0) return TRUE;
-        *reinterpret_cast<HWND*>(out) = hwnd;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 // Reads the dialog once its folder view is filled, then chooses the clip by name.
 void CALLBACK ReadDialog(HWND, UINT, UINT_PTR, DWORD) {
-    HWND dialog = FindOpenDialog();
-    HWND list = dialog ? FindListView(dialog) : nullptr;
+    HWND dialog = FindVisibleWindow(nullptr, L"#32770");
+    HWND list = dialog ? FindVisibleWindow(dialog, WC_LISTVIEWW) : nullptr;
     if (!list || seen.chose || SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 0) return;
     HWND types = GetDlgItem(dialog, cmb1);
     for (int i = 0; i < SendMessageW(types, CB_GETCOUNT, 0, 0); ++i) {
@@ -80,7 +56,7 @@ TEST(OpenDialog, ListsEveryFileOfTheFolderUnderItsOneFilterAndReturnsTheChosenPa
     seen = Seen();
     UINT_PTR timer = SetTimer(nullptr, 0, 100, ReadDialog);
     UINT_PTR giveUp = SetTimer(nullptr, 0, 8000, [](HWND, UINT, UINT_PTR, DWORD) {
-        if (HWND dialog = FindOpenDialog()) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        if (HWND dialog = FindVisibleWindow(nullptr, L"#32770")) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     });
     char buffer[MAX_PATH] = {};
     bool chosen = MainWindow::ChooseMediaFile(buffer, nullptr);
