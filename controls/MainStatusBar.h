@@ -17,5 +17,6 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Deliberately empty: the hook where the bar may draw over its panes after painting.
     void OnAfterPaint() {}
 };

@@ -83,8 +83,10 @@ bool MainToolBar::PreTranslateMessage(MSG* msg) {
 
 void MainToolBar::CreateToolTip() {
     if (toolTip || !toolTipsEnabled || !m_hWnd) return;
-    toolTip = new CToolTipCtrl;
-    if (!toolTip->Create(this, 0)) return;
+    toolTip.reset(new CToolTipCtrl);
+    // Without an owner: Wine slots an owner in just below its owned popups when it is made
+    // topmost, and then leaves it without WS_EX_TOPMOST. The tip makes itself topmost to show.
+    if (!toolTip->Create(nullptr, 0)) return;
     if (toolTip->AddTool(this, LPSTR_TEXTCALLBACKW, nullptr, 0)) {
         toolTip->UpdateTipText(L"", this, 0);
         RECT margin = {1, 1, 1, 1};
@@ -100,8 +102,7 @@ void MainToolBar::CreateToolTip() {
 void MainToolBar::DestroyToolTip() {
     if (!toolTip) return;
     if (toolTip->HasWindow()) toolTip->DestroyWindow();
-    delete toolTip;
-    toolTip = nullptr;
+    toolTip.reset();
 }
 
 void MainToolBar::OnMouseMove(LPARAM lParam) {

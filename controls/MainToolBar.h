@@ -3,6 +3,7 @@
 #include "framework/CToolBar.h"
 #include "framework/CToolTipCtrl.h"
 
+#include <memory>
 #include <string>
 
 struct ToolBarHit {
@@ -21,7 +22,7 @@ public:
     // The command button under the point (bar client coordinates, edges included); separators never hit.
     ToolBarHit HitTest(POINT point) const;
     UINT_PTR PollTimerId() const { return pollTimerId; }
-    CToolTipCtrl* ToolTip() const { return toolTip; }
+    CToolTipCtrl* ToolTip() const { return toolTip.get(); }
 
     bool PreTranslateMessage(MSG* msg) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -41,7 +42,7 @@ private:
     void UpdatePollTimer(bool onButton);
     void SendMenuSelect(WPARAM wParam);
 
-    CToolTipCtrl* toolTip = nullptr;
+    std::unique_ptr<CToolTipCtrl> toolTip;
     bool toolTipsEnabled = true;
     UINT_PTR pollTimerId = 0;
 };

@@ -31,7 +31,6 @@ void Polyline3(HDC dc, COLORREF color, POINT a, POINT b, POINT c) {
 SeekSlider::~SeekSlider() {
     // Destroy while this class's handlers still run, so the buffer goes with the window.
     if (HasWindow()) DestroyWindow();
-    ReleaseBackBuffer();
 }
 
 bool SeekSlider::Create(HWND parent, const RECT& rect, UINT id) {
@@ -133,21 +132,14 @@ LRESULT SeekSlider::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 int SeekSlider::OnCreate(CREATESTRUCTW*) { return Default() == -1 ? -1 : 0; }
 
 void SeekSlider::OnDestroy() {
-    ReleaseBackBuffer();
+    backBuffer.reset();
     Default();
 }
 
-void SeekSlider::ReleaseBackBuffer() {
-    if (!backBuffer) return;
-    backBuffer->Release();
-    delete backBuffer;
-    backBuffer = nullptr;
-}
-
 void SeekSlider::OnSize() {
-    ReleaseBackBuffer();
+    backBuffer.reset();
     if (useBackBuffer) {
-        backBuffer = new BackBuffer;
+        backBuffer.reset(new BackBuffer);
         backBuffer->Create(m_hWnd);
     }
     RECT client = {};

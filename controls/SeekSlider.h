@@ -1,5 +1,7 @@
 #pragma once
 // Owner-drawn horizontal seek slider, drawn through a back buffer.
+#include <memory>
+
 #include "controls/BackBuffer.h"
 #include "controls/SliderGeometry.h"
 #include "framework/CWnd.h"
@@ -31,7 +33,7 @@ public:
     SliderPart HitTest(POINT point) const;
     RECT ChannelRect() const;
     RECT ThumbRect() const;
-    BackBuffer* GetBackBuffer() const { return backBuffer; }
+    BackBuffer* GetBackBuffer() const { return backBuffer.get(); }
 
     bool PreTranslateMessage(MSG* msg) override { return CWnd::PreTranslateMessage(msg); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -45,7 +47,6 @@ private:
     void NotifyCommand();
     void Paint();
     void DrawFrame(HDC dc, const RECT& client) const;
-    void ReleaseBackBuffer();
     int PositionFromX(int x) const;
     void OnSize();
     void OnLButtonDown(LPARAM lParam);
@@ -58,7 +59,7 @@ private:
     int thumbHeight = 0;
     int channelThickness = 5;
     int inset = 7;
-    BackBuffer* backBuffer = nullptr;
+    std::unique_ptr<BackBuffer> backBuffer;
     bool useBackBuffer = true;
     int maxValue = 100;
     int minValue = 0;

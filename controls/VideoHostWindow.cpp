@@ -1,5 +1,7 @@
 #include "controls/VideoHostWindow.h"
 
+#include <windowsx.h>
+
 #include "framework/Scoped.h"
 
 namespace {
@@ -33,11 +35,29 @@ LRESULT VideoHostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         SetFocus(m_hWnd);
+        UINT forwarded = PairPress(message);
         // Posted, so the main window's drag or mode switch runs after this handler has returned.
         HWND parent = GetParent(m_hWnd);
-        if (parent) PostMessageW(parent, message, wParam, lParam);
+        if (parent) PostMessageW(parent, forwarded, wParam, lParam);
         break;
     }
     }
     return result;
+}
+
+UINT VideoHostWindow::PairPress(UINT message) {
+    // The renderer's window, which covers the picture, has no CS_DBLCLKS: a double click on the
+    // picture reaches us through its message drain as two presses, so we pair them ourselves.
+    DWORD position = GetMessagePos();
+    ClickRecord press = {true, static_cast<DWORD>(GetMessageTime()), {GET_X_LPARAM(position), GET_Y_LPARAM(position)}};
+    RECT window = {};
+    GetWindowRect(m_hWnd, &window);
+    SIZE size = {GetSystemMetrics(SM_CXDOUBLECLK), GetSystemMetrics(SM_CYDOUBLECLK)};
+    // A first press that dragged the window stays a drag: the host has moved since.
+    bool second = message == WM_LBUTTONDOWN && EqualRect(&window, &lastPressWindow) &&
+                  IsSecondClick(lastPress, press.time, press.point, GetDoubleClickTime(), size);
+    bool pairDone = second || message == WM_LBUTTONDBLCLK;
+    lastPress = pairDone ? ClickRecord{} : press;
+    lastPressWindow = window;
+    return second ? WM_LBUTTONDBLCLK : message;
 }

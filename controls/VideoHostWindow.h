@@ -1,5 +1,6 @@
 #pragma once
 // The black, sunken child window that the renderer's video window is placed in.
+#include "controls/DoubleClick.h"
 #include "framework/CWnd.h"
 
 class VideoHostWindow : public CWnd {
@@ -11,4 +12,11 @@ public:
     bool Create(HWND parent, const RECT& rect, UINT id);
     bool PreTranslateMessage(MSG* msg) override { return CWnd::PreTranslateMessage(msg); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // The left-button message to hand on for the left-button message being handled.
+    UINT PairPress(UINT message);
+
+    ClickRecord lastPress = {};
+    RECT lastPressWindow = {};  // where the host was on screen at that press
 };

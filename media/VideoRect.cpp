@@ -1,5 +1,7 @@
 #include "media/VideoRect.h"
 
+#include <cmath>
+
 bool FitVideoRect(RECT* out, const RECT* bounds, int videoWidth, int videoHeight) {
     if (!out || !bounds || videoWidth <= 0 || videoHeight <= 0) return false;
     long long boundsWidth = static_cast<long long>(bounds->right) - bounds->left;
@@ -7,8 +9,9 @@ bool FitVideoRect(RECT* out, const RECT* bounds, int videoWidth, int videoHeight
     if (boundsWidth <= 0 || boundsHeight <= 0) return false;
 
     double aspect = static_cast<double>(videoWidth) / videoHeight;
-    // Compared before truncating: a very wide picture must not overflow the integer width.
-    double fullHeightWidth = boundsHeight * aspect;
+    // Truncated before the comparison, so a product just above the width still fits it; kept
+    // in floating point, so a very wide picture cannot overflow the integer width.
+    double fullHeightWidth = std::trunc(boundsHeight * aspect);
     long long w, h;
     if (fullHeightWidth > static_cast<double>(boundsWidth)) {
         w = boundsWidth;

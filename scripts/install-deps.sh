@@ -8,6 +8,8 @@ packages=(
   libgl1 libgl1-mesa-dri libosmesa6 libxcomposite1 libxcursor1 libxfixes3 libxi6 libxinerama1
   libxrandr2 libxrender1 libxxf86vm1 libdbus-1-3 libgnutls30 fonts-wine
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-tools
+  # Pango, for the clock that the launcher's sample clip carries.
+  gstreamer1.0-x
   fonts-ipafont-gothic locales pulseaudio
   # The fuzz targets: the platform-free units built natively under libFuzzer and the sanitizers.
   clang libclang-rt-14-dev

@@ -2,12 +2,24 @@
 # Installs what is missing, builds Corvantile and runs it under Wine.
 #   scripts/run.sh [movie ...]
 # With no file named it plays a sample clip generated once. Without a display it runs on a
-# virtual one and saves a screenshot of the playing window to corvantile-screenshot.png.
+# virtual one, saves a screenshot of the playing window to corvantile-screenshot.png (or to
+# $CORVANTILE_SCREENSHOT) and fails when the window never appeared or the screenshot is blank.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${CORVANTILE_BUILD_DIR:-$root/build}
-"$root/scripts/build.sh" corvantile
 source "$root/scripts/wine-env.sh"
+source "$root/scripts/services.sh"
+trap stop_services EXIT
+
+"$root/scripts/install-deps.sh"
+headless=""
+if [ -z "${DISPLAY:-}" ]; then
+  # Before any Wine process: a desktop process started without a display never shows a window
+  # on a display that comes later.
+  headless=1
+  start_virtual_display
+fi
+"$root/scripts/build.sh" corvantile
 
 to_windows() {  # Wine shows the Unix root as drive Z:
   local path
@@ -34,29 +46,37 @@ else
   done
 fi
 
-source "$root/scripts/services.sh"
-trap stop_services EXIT
 start_audio
 start_wineserver
 exe="$build/corvantile.exe"
-if [ -n "${DISPLAY:-}" ]; then
+if [ -z "$headless" ]; then
   "$WINE" "$exe" "${args[@]}"
   exit 0
 fi
 
-start_virtual_display
+fail() {
+  echo "run.sh: $*" >&2
+  exit 1
+}
 # No window manager runs on the virtual display: let Wine draw the frame and caption itself.
 managed_key='HKCU\Software\Wine\AppDefaults\corvantile.exe\X11 Driver'
 "$WINE" reg add "$managed_key" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-( "$WINE" "$exe" "${args[@]}" 2>/dev/null & )
+( "$WINE" "$exe" "${args[@]}" >/dev/null 2>&1 & )
+window=""
 for _ in $(seq 150); do
-  xdotool search --name '^Corvantile$' >/dev/null 2>&1 && break
+  window=$(xdotool search --onlyvisible --name '^Corvantile$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
   sleep 0.2
 done
-sleep 4  # let the clip play a little
-shot="$root/corvantile-screenshot.png"
-import -window root -crop 1024x768+0+0 "$shot"
+shot="${CORVANTILE_SCREENSHOT:-$root/corvantile-screenshot.png}"
+if [ -n "$window" ]; then
+  sleep 4  # let the clip play a little
+  import -window root -crop 1024x768+0+0 "$shot"
+fi
 "$WINESERVER" -k >/dev/null 2>&1 || true
 "$WINESERVER" -w >/dev/null 2>&1 || true
 "$WINE" reg delete "$managed_key" /f >/dev/null 2>&1 || true
-echo "Corvantile ran on virtual display $DISPLAY; screenshot saved to $shot"
+[ -n "$window" ] || fail "the Corvantile window did not appear on virtual display $DISPLAY within 30 s"
+# A blank screen (one colour) means nothing was drawn, whatever the window manager thinks.
+colours=$(identify -format '%k' "$shot" 2>/dev/null || echo 0)
+[ "${colours:-0}" -gt 1 ] || fail "the screenshot $shot is blank (one colour): the window was not drawn"
+echo "Corvantile ran on virtual display $DISPLAY; screenshot saved to $shot ($colours colours)"

@@ -13,6 +13,14 @@ key='HKCU\Software\Wine\Fonts\Replacements'
 for face in "MS UI Gothic" "ＭＳ ゴシック" "ＭＳ Ｐゴシック" "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "Microsoft Sans Serif"; do
   "$WINE" reg add "$key" /v "$face" /t REG_SZ /d "IPAGothic" /f >/dev/null 2>&1
 done
+# The caption buttons are symbols of the Marlett font. This Wine build does not load the fonts of
+# its own data folder, so without a copy in the prefix the buttons show the letters "0 1 r".
+for dir in /usr/share/wine/fonts /usr/lib/wine/fonts /opt/wine-stable/share/wine/fonts; do
+  if [ -f "$dir/marlett.ttf" ]; then
+    cp -f "$dir/marlett.ttf" "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+    break
+  fi
+done
 # Wine's video renderer draws through Direct3D, whose OpenGL surface cannot show inside a child
 # window owned by another thread (the player's video area); its GDI presenter can.
 "$WINE" reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d gdi /f >/dev/null 2>&1

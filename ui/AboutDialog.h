@@ -5,6 +5,6 @@
 
 class AboutDialog : public CDialog {
 public:
-    AboutDialog() : CDialog(IDD_ABOUTBOX) {}
+    explicit AboutDialog(CWnd* owner = nullptr) : CDialog(IDD_ABOUTBOX, owner) {}
     ~AboutDialog() override = default;
 };

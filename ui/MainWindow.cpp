@@ -51,11 +51,17 @@ void SetMenuEnable(HMENU menu, UINT id, bool on) {
 }
 
 template <class Child>
-void DestroyChild(Child*& child) {
-    if (!child) return;
-    if (child->m_hWnd) child->DestroyWindow();
-    delete child;
-    child = nullptr;
+void DestroyChild(std::unique_ptr<Child>& child) {
+    if (child && child->m_hWnd) child->DestroyWindow();
+    child.reset();
+}
+
+// A child whose window cannot be created is not kept: every later step skips it.
+template <class Child, class Create>
+void CreateChild(std::unique_ptr<Child>& child, Create create) {
+    if (child) return;
+    child.reset(new (std::nothrow) Child);
+    if (child && !create(*child)) DestroyChild(child);
 }
 
 }  // namespace
@@ -79,7 +85,9 @@ BOOL MainWindow::OnInitDialog() {
     CreateChildren();
     UpdateUiState(0, nullptr, false);
     PostMessageW(m_hWnd, UM_AFTERINIT, 0, 0);
-    return TRUE;
+    // CreateChildren gave the video host the focus; TRUE would let the dialog manager move it
+    // on to the first control.
+    return FALSE;
 }
 
 void MainWindow::CreateChildren() {
@@ -92,42 +100,27 @@ void MainWindow::CreateChildren() {
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(fresh));
     accelerators = LoadAcceleratorsW(Instance(), MAKEINTRESOURCEW(IDR_ACCELERATORS));
 
-    if (!toolBar) {
-        toolBar = new (std::nothrow) MainToolBar;
-        if (toolBar && !toolBar->Create(this)) DestroyChild(toolBar);
+    RECT rect = {};
+    CreateChild(toolBar, [&](MainToolBar& bar) { return bar.Create(this); });
+    VideoAreaRect(&rect);
+    CreateChild(videoHost, [&](VideoHostWindow& host) { return host.Create(m_hWnd, rect, IDC_VIDEOHOST); });
+    StatusBarRect(&rect);
+    CreateChild(statusBar, [&](MainStatusBar& bar) { return bar.Create(this, rect); });
+    if (statusBar) {
+        paneIds[0] = 0;
+        paneIds[1] = 1;
     }
-    if (!videoHost) {
-        RECT rect = {};
-        VideoAreaRect(&rect);
-        videoHost = new (std::nothrow) VideoHostWindow;
-        if (videoHost && !videoHost->Create(m_hWnd, rect, IDC_VIDEOHOST)) DestroyChild(videoHost);
+    SeekSliderRect(&rect);
+    bool newSlider = !seekSlider;
+    CreateChild(seekSlider, [&](SeekSlider& slider) { return slider.Create(m_hWnd, rect, IDC_SEEKSLIDER); });
+    if (seekSlider && newSlider) {
+        seekSlider->LoadSystemColors();
+        seekSlider->SetRange(0, 10000);
+        seekSlider->SetPos(0, true, false);
     }
-    if (!statusBar) {
-        RECT rect = {};
-        StatusBarRect(&rect);
-        statusBar = new (std::nothrow) MainStatusBar;
-        if (statusBar && !statusBar->Create(this, rect)) DestroyChild(statusBar);
-        if (statusBar) {
-            paneIds[0] = 0;
-            paneIds[1] = 1;
-        }
-    }
-    if (!seekSlider) {
-        RECT rect = {};
-        SeekSliderRect(&rect);
-        seekSlider = new (std::nothrow) SeekSlider;
-        if (seekSlider && !seekSlider->Create(m_hWnd, rect, IDC_SEEKSLIDER)) DestroyChild(seekSlider);
-        if (seekSlider) {
-            seekSlider->LoadSystemColors();
-            seekSlider->SetRange(0, 10000);
-            seekSlider->SetPos(0, true, false);
-        }
-    }
-    if (!infoPanel) {
-        infoPanel = new (std::nothrow) MediaInfoPanel;
-        if (infoPanel && !infoPanel->Create(this)) DestroyChild(infoPanel);
-        if (infoPanel) ShowWindow(infoPanel->m_hWnd, SW_SHOW);
-    }
+    bool newPanel = !infoPanel;
+    CreateChild(infoPanel, [&](MediaInfoPanel& panel) { return panel.Create(this); });
+    if (infoPanel && newPanel) ShowWindow(infoPanel->m_hWnd, SW_SHOW);
 
     LoadSettings();
     if (videoHost) SetFocus(videoHost->m_hWnd);
@@ -157,7 +150,7 @@ void MainWindow::OnDestroy() {
     int wasFrameless = frameless;
     if (fullScreen || frameless) {
         SetWindowMode(fullScreen ? ModeFullScreen : ModeFrameless);
-        Sleep(50);
+        Sleep(50);  // a deliberate pause after leaving the mode, before the bars are laid out
         ApplyBarVisibility();
     }
     SaveSettings(wasFullScreen, wasFrameless);
@@ -173,8 +166,34 @@ void MainWindow::DestroyChildren() {
     DestroyChild(infoPanel);
 }
 
+namespace {
+bool IsAltKey(const MSG* msg, UINT down, UINT up) {
+    return (msg->message == down || msg->message == up) && msg->wParam == VK_MENU;
+}
+}  // namespace
+
+// Translates through the accelerator table and notes a system key-down it consumed.
+bool MainWindow::TranslateKey(MSG* msg) {
+    if (!accelerators || !TranslateAcceleratorW(m_hWnd, accelerators, msg)) return false;
+    if (msg->message == WM_SYSKEYDOWN) altKeyConsumed = true;
+    return true;
+}
+
 bool MainWindow::PreTranslateMessage(MSG* msg) {
-    if (accelerators && TranslateAcceleratorW(m_hWnd, accelerators, msg)) return true;
+    bool freshAltPress = IsAltKey(msg, WM_SYSKEYDOWN, WM_KEYDOWN) && !(msg->lParam & (1 << 30));
+    if (freshAltPress) altKeyConsumed = false;
+    if (TranslateKey(msg)) return true;
+    if (IsAltKey(msg, WM_SYSKEYUP, WM_KEYUP) && altKeyConsumed) {
+        // The default processing never saw the consumed key, so it takes this release for a lone
+        // Alt and would open the menu bar. It still gets the release, to end its own Alt
+        // tracking, but the menu mode it asks for is refused (WindowProc, SC_KEYMENU).
+        altKeyConsumed = false;
+        refuseKeyMenu = true;
+        TranslateMessage(msg);
+        DispatchMessageW(msg);
+        refuseKeyMenu = false;
+        return true;
+    }
     // Neither key may end the dialog: Esc reaches the stop command through the accelerators above.
     if (msg->message == WM_KEYDOWN && (msg->wParam == VK_ESCAPE || msg->wParam == VK_RETURN)) return true;
     return CDialog::PreTranslateMessage(msg);
@@ -195,8 +214,11 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         UpdatePositionDisplay();
         return 0;
     case UM_TRANSLATEACCEL:
-        if (!wParam || !accelerators) return 0;
-        return TranslateAcceleratorW(m_hWnd, accelerators, reinterpret_cast<MSG*>(wParam)) ? 1 : 0;
+        if (!wParam) return 0;
+        return TranslateKey(reinterpret_cast<MSG*>(wParam)) ? 1 : 0;
+    case WM_SYSCOMMAND:
+        if (refuseKeyMenu && (wParam & 0xFFF0) == SC_KEYMENU && lParam == 0) return 0;
+        break;
     case UM_AFTERINIT:
         OnAfterInit();
         return 0;
@@ -276,7 +298,7 @@ bool MainWindow::OnCommand(UINT id) {
     case ID_SIZE_200: SetVideoSizeRate(2.0); break;
     case ID_HELP_PAGE: ShowHelpPage(); break;
     case ID_APP_ABOUT_CMD: {
-        AboutDialog about;
+        AboutDialog about(this);  // disabled meanwhile, whoever the application's main window is
         about.DoModal();
         break;
     }
@@ -307,7 +329,8 @@ void MainWindow::ShowHelpPage() {
 
 void MainWindow::ShowContextMenu(LPARAM lParam) {
     POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (point.x < 0 || point.y < 0) {  // asked for from the keyboard
+    // Only -1 means the keyboard: a monitor left of or above the primary gives negative points.
+    if (lParam == -1) {
         point = {3, 3};
         ClientToScreen(m_hWnd, &point);
     }
@@ -320,6 +343,11 @@ void MainWindow::ShowContextMenu(LPARAM lParam) {
 
 void MainWindow::OnLButtonDown(WPARAM, LPARAM lParam) {
     if (fullScreen || IsZoomed(m_hWnd) || IsIconic(m_hWnd)) return;
+    // A press on the picture comes posted from the renderer's thread, which keeps the release
+    // too: a click that is already over would leave the move loop waiting for a release that
+    // never comes here, the window stuck to the pointer.
+    int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+    if (!(GetAsyncKeyState(button) & 0x8000)) return;
     // Dragging by the client area is how a frameless window moves at all.
     SendMessageW(m_hWnd, WM_NCLBUTTONDOWN, HTCAPTION, lParam);
 }

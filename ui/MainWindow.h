@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -110,11 +111,11 @@ public:
     int SeekFromSlider();
 
     // State, readable by tests and by the panels.
-    MainToolBar* toolBar = nullptr;
-    SeekSlider* seekSlider = nullptr;
-    VideoHostWindow* videoHost = nullptr;
-    MainStatusBar* statusBar = nullptr;
-    MediaInfoPanel* infoPanel = nullptr;
+    std::unique_ptr<MainToolBar> toolBar;
+    std::unique_ptr<SeekSlider> seekSlider;
+    std::unique_ptr<VideoHostWindow> videoHost;
+    std::unique_ptr<MainStatusBar> statusBar;
+    std::unique_ptr<MediaInfoPanel> infoPanel;
     HACCEL accelerators = nullptr;
     int showStatusBar = 1;
     int showSeekSlider = 1;
@@ -145,6 +146,7 @@ protected:
     HCURSOR OnQueryDragIcon() override;
 
 private:
+    bool TranslateKey(MSG* msg);
     void DestroyChildren();
     void ClearMediaRecord();
     LayoutState CurrentLayoutState() const;
@@ -153,4 +155,7 @@ private:
     void LeaveWindowMode();
     void ShowPromptForCommand(UINT item);
     void RestoreIdlePrompt();
+
+    bool altKeyConsumed = false;  // an accelerator took a key-down while Alt was held
+    bool refuseKeyMenu = false;   // the Alt release after it is being dispatched
 };

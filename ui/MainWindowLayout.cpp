@@ -9,18 +9,25 @@
 #include "media/VideoRect.h"
 #include "panels/MediaInfoPanel.h"
 #include "resources/resource.h"
+#include "ui/WorkspaceRect.h"
 
 namespace {
 
 // A child counts only once its window exists; an object whose creation failed is skipped.
-HWND HandleOf(const CWnd* child) { return child ? child->GetSafeHwnd() : nullptr; }
+// Children are held by owning or plain pointers alike.
+template <class Child>
+HWND HandleOf(const Child& child) {
+    return child ? child->GetSafeHwnd() : nullptr;
+}
 
-void ShowChild(const CWnd* child, bool show) {
+template <class Child>
+void ShowChild(const Child& child, bool show) {
     HWND hwnd = HandleOf(child);
     if (hwnd) ShowWindow(hwnd, show ? SW_SHOW : SW_HIDE);
 }
 
-void MoveChild(const CWnd* child, const RECT& r) {
+template <class Child>
+void MoveChild(const Child& child, const RECT& r) {
     HWND hwnd = HandleOf(child);
     if (hwnd) SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER);
 }
@@ -101,9 +108,10 @@ void MainWindow::LayoutChildren() {
     if (showToolbar && SeekSliderRect(&r)) MoveChild(seekSlider, r);
     if (HandleOf(videoHost) && VideoAreaRect(&r)) {
         MoveChild(videoHost, r);
-        // Without a known picture size the video simply gets the whole area.
-        RECT dest;
-        session.SetVideoRect(VideoDestRect(&dest) ? dest : r);
+        // Without a known picture size the video simply gets the whole host, in its own coordinates.
+        RECT dest = {};
+        if (!VideoDestRect(&dest)) GetClientRect(HandleOf(videoHost), &dest);
+        session.SetVideoRect(dest);
     }
     if (showStatusBar && StatusBarRect(&r)) MoveChild(statusBar, r);
     if (showInfoPanel && InfoPanelRect(&r)) MoveChild(infoPanel, r);
@@ -214,7 +222,9 @@ void MainWindow::LeaveWindowMode() {
         GetWindowRect(m_hWnd, &current);
         MoveTo(m_hWnd, RebuildFrameRect(current, snap.savedWindowRect, snap.savedVideoRect), true);
     } else {
-        MoveTo(m_hWnd, snap.savedPlacement.rcNormalPosition, true);
+        // The placement was read on the monitor the window was on when the mode began.
+        HMONITOR monitor = MonitorFromRect(&snap.savedWindowRect, MONITOR_DEFAULTTOPRIMARY);
+        MoveTo(m_hWnd, WorkspaceRectOnScreen(snap.savedPlacement.rcNormalPosition, monitor), true);
     }
 
     if (snap.savedShowToolbar) ShowChild(toolBar, true);
@@ -232,10 +242,11 @@ void MainWindow::LeaveWindowMode() {
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof(placement);
     if (GetWindowPlacement(m_hWnd, &placement)) {
-        RECT narrower = placement.rcNormalPosition;
+        RECT normal = WorkspaceRectOnScreen(placement.rcNormalPosition, MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY));
+        RECT narrower = normal;
         narrower.right -= 1;
         MoveTo(m_hWnd, narrower, false);
-        MoveTo(m_hWnd, placement.rcNormalPosition, true);
+        MoveTo(m_hWnd, normal, true);
     }
 }
 

@@ -29,7 +29,7 @@ void HandToPanel(MediaInfoPanel* panel, const FilterList* list, const CurrentMed
 }  // namespace
 
 int MainWindow::OpenMedia(const char* path, bool play) {
-    HandToPanel(infoPanel, nullptr, nullptr);
+    HandToPanel(infoPanel.get(), nullptr, nullptr);
     filterList.Clear();  // before the graph lets go of its pins: see CloseMedia
     session.Close();
     StopPositionTimer();
@@ -60,7 +60,7 @@ int MainWindow::OpenMedia(const char* path, bool play) {
                                         0, 0, true);
             if (opened) {
                 EnumerateFilters(session.Graph(), &filterList, true);
-                HandToPanel(infoPanel, &filterList, &media);
+                HandToPanel(infoPanel.get(), &filterList, &media);
                 ShowMediaTitle(media.path);
                 if (play) session.Run();
             }
@@ -74,7 +74,7 @@ int MainWindow::OpenMedia(const char* path, bool play) {
 }
 
 int MainWindow::CloseMedia() {
-    HandToPanel(infoPanel, nullptr, nullptr);
+    HandToPanel(infoPanel.get(), nullptr, nullptr);
     StopPositionTimer();
     // Our list holds references to the graph's pins; Wine's splitter frees its output pins as
     // soon as the graph is torn down, so they must be given back while they still exist.

@@ -2,13 +2,12 @@
 #include "settings/SettingsKey.h"
 #include "settings/SettingsValues.h"
 #include "ui/MainWindow.h"
+#include "ui/WorkspaceRect.h"
 
 namespace {
 
 int Flag(DWORD value) { return value ? 1 : 0; }
 
-// A monitor removed since the last run would leave the window where nobody can see it.
-bool OnSomeMonitor(const RECT& rect) { return MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr; }
 
 }  // namespace
 
@@ -17,10 +16,16 @@ void MainWindow::LoadSettings() {
     unsigned char placement[kPlacementSize] = {};
     DWORD stored = 0;
     RECT normal;
+    HMONITOR monitor = nullptr;
+    // A monitor removed since the last run would leave the window where nobody can see it.
     if (HasWindow() && key.ReadBinary(placement, sizeof(placement), "mframewnd", &stored) &&
-        NormalRectOfPlacement(placement, stored, &normal) && OnSomeMonitor(normal)) {
-        // showCmd is left alone: a window closed maximized comes back at its normal size.
-        SetWindowPos(m_hWnd, nullptr, normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top,
+        NormalRectOfPlacement(placement, stored, &normal) &&
+        (monitor = MonitorFromRect(&normal, MONITOR_DEFAULTTONULL)) != nullptr) {
+        // The record is in workspace coordinates; a taskbar at the top or left would otherwise
+        // move the window by its size on every start. showCmd is left alone: a window closed
+        // maximized comes back at its normal size.
+        RECT screen = WorkspaceRectOnScreen(normal, monitor);
+        SetWindowPos(m_hWnd, nullptr, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
                      SWP_NOZORDER);
     }
     showToolbar = Flag(key.ReadDword("showtoolbar", 1));

@@ -109,3 +109,56 @@ HDROP MakeDropHandle(const std::vector<std::string>& names) {
     GlobalUnlock(memory);
     return static_cast<HDROP>(memory);
 }
+
+namespace {
+DWORD WINAPI SendSteps(void* parameter) {
+    auto* steps = static_cast<std::vector<InputStep>*>(parameter);
+    for (const InputStep& step : *steps) {
+        INPUT input = {};
+        if (step.key) {
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = step.key;
+            input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(step.key, MAPVK_VK_TO_VSC));
+            input.ki.dwFlags = step.up ? KEYEVENTF_KEYUP : 0;
+        } else {
+            input.type = INPUT_MOUSE;
+            input.mi.dwFlags = step.mouseFlags;
+            input.mi.dx = step.dx;
+            input.mi.dy = step.dy;
+        }
+        SendInput(1, &input, sizeof(input));
+        Sleep(step.pauseMs);
+    }
+    delete steps;
+    return 0;
+}
+}  // namespace
+
+HANDLE StartInput(const std::vector<InputStep>& steps) {
+    return CreateThread(nullptr, 0, SendSteps, new std::vector<InputStep>(steps), 0, nullptr);
+}
+
+namespace {
+struct WindowSearch {
+    const wchar_t* className;
+    HWND except;
+    HWND found;
+};
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM parameter) {
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    if (hwnd == search->except || !IsWindowVisible(hwnd) || lstrcmpW(name, search->className) != 0) return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+}  // namespace
+
+HWND FindVisibleWindow(HWND parent, const wchar_t* className, HWND except) {
+    WindowSearch search = {className, except, nullptr};
+    if (parent)
+        EnumChildWindows(parent, MatchWindow, reinterpret_cast<LPARAM>(&search));
+    else
+        EnumThreadWindows(GetCurrentThreadId(), MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}

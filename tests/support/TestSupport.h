@@ -29,3 +29,34 @@ bool MakeShortcut(const std::string& shortcut, const std::string& target);
 bool WriteTestFile(const std::string& path, const std::string& bytes);
 // A drop handle holding the given names, as the shell hands one to WM_DROPFILES.
 HDROP MakeDropHandle(const std::vector<std::string>& names);
+
+// A visible window of the class: a top-level one of this thread when parent is null, else a
+// descendant of parent; never except.
+HWND FindVisibleWindow(HWND parent, const wchar_t* className, HWND except = nullptr);
+
+// One step of real input, then a pause: a mouse button or relative move (mouseFlags with dx, dy),
+// or a key (key, up).
+struct InputStep {
+    DWORD mouseFlags;
+    int dx, dy;
+    WORD key;
+    bool up;
+    DWORD pauseMs;
+};
+inline InputStep MouseStep(DWORD flags, DWORD pauseMs = 0, int dx = 0, int dy = 0) {
+    return {flags, dx, dy, 0, false, pauseMs};
+}
+inline InputStep KeyStep(WORD key, bool up, DWORD pauseMs = 20) { return {0, 0, 0, key, up, pauseMs}; }
+
+// Sends the steps with SendInput from another thread and returns that thread.
+HANDLE StartInput(const std::vector<InputStep>& steps);
+// Plays the steps while this thread keeps dispatching with pump(), so a modal loop that the
+// input starts (a window drag, a menu) sees the rest of it; then pumps ms more.
+template <class Pump>
+void PlayInput(const std::vector<InputStep>& steps, Pump pump, DWORD ms = 300) {
+    HANDLE thread = StartInput(steps);
+    while (WaitForSingleObject(thread, 0) == WAIT_TIMEOUT) pump();
+    CloseHandle(thread);
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) pump();
+}

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
+#include "controls/VideoHostWindow.h"
 #include "media/ShellUtil.h"
 
 TEST_F(MainWindowTest, WithNothingOpenOnlyTheFileIndependentCommandsAreEnabled) {
@@ -75,24 +76,86 @@ TEST_F(MainWindowTest, PaneTextsAreCutSafelyToTheirBuffer) {
     EXPECT_EQ('\xa0', window->paneTexts[1][length - 1]);
 }
 
-TEST_F(MainWindowTest, KeyboardContextMenuOpensAtClientPointThreeThree) {
+TEST_F(MainWindowTest, ContextMenuOpensAtThePointerOrFromTheKeyboardAtClientPointThreeThree) {
     static RECT menuRect;
     static bool seen;
-    seen = false;
+    POINT keyboard = {3, 3};
+    ClientToScreen(window->m_hWnd, &keyboard);
+    struct {
+        LPARAM lParam;
+        POINT at;
+    } cases[] = {
+        {-1, keyboard},
+        // A monitor left of the primary gives a negative x: still the pointer, kept on screen here.
+        {MAKELPARAM(static_cast<WORD>(-40), 300), {0, 300}},
+        {MAKELPARAM(200, 250), {200, 250}},
+    };
+    for (const auto& c : cases) {
+        seen = false;
+        UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
+            HWND menu = FindWindowW(L"#32768", nullptr);
+            if (!menu || !IsWindowVisible(menu)) return;
+            GetWindowRect(menu, &menuRect);
+            seen = true;
+            EndMenu();
+        });
+        SendMessageW(window->m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window->m_hWnd), c.lParam);
+        KillTimer(nullptr, timer);
+        ASSERT_TRUE(seen) << c.lParam;
+        EXPECT_EQ(c.at.x, menuRect.left) << c.lParam;
+        EXPECT_EQ(c.at.y, menuRect.top) << c.lParam;
+    }
+}
+
+namespace {
+int menuLoops;
+LRESULT CALLBACK CountMenuLoops(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && reinterpret_cast<CWPSTRUCT*>(lParam)->message == WM_ENTERMENULOOP) ++menuLoops;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+}  // namespace
+
+TEST_F(MainWindowTest, AltReleasedBeforeTheKeyOfItsAcceleratorLeavesNoMenuModeWhileALoneAltOpensTheMenuBar) {
+    EXPECT_EQ(window->videoHost->m_hWnd, GetFocus());  // where start-up leaves the keyboard
+    ASSERT_EQ(1, window->OpenMedia(TestMediaPath("clip.avi").c_str(), true));
+    SetForegroundWindow(window->m_hWnd);
+    SetFocus(window->videoHost->m_hWnd);
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, CountMenuLoops, nullptr, GetCurrentThreadId());
+    auto pump = [&] { PumpAsDialog(); };
+
+    menuLoops = 0;
+    PlayInput({KeyStep(VK_MENU, false), KeyStep('2', false), KeyStep(VK_MENU, true), KeyStep('2', true),
+               // Both reach their commands only when no menu holds the keyboard.
+               KeyStep(VK_CONTROL, false), KeyStep(VK_RETURN, false), KeyStep(VK_RETURN, true), KeyStep(VK_CONTROL, true),
+               KeyStep(VK_ESCAPE, false), KeyStep(VK_ESCAPE, true)},
+              pump);
+    EXPECT_EQ(0, menuLoops);
+    EXPECT_EQ(1, window->frameless);
+    EXPECT_EQ(SessionPaused, window->session.QueryState());
+    window->SetWindowMode(ModeFrameless);
+
+    menuLoops = 0;
+    PlayInput({KeyStep(VK_MENU, false), KeyStep(VK_MENU, true, 300), KeyStep(VK_ESCAPE, false), KeyStep(VK_ESCAPE, true)},
+              pump);
+    EXPECT_EQ(1, menuLoops);
+    UnhookWindowsHookEx(hook);
+}
+
+TEST_F(MainWindowTest, AboutBoxDisablesTheMainWindowUntilItCloses) {
+    static HWND main;
+    static int enabledWhileShown;
+    main = window->m_hWnd;
+    enabledWhileShown = -1;
     UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-        HWND menu = FindWindowW(L"#32768", nullptr);
-        if (!menu || !IsWindowVisible(menu)) return;
-        GetWindowRect(menu, &menuRect);
-        seen = true;
-        EndMenu();
+        HWND box = FindVisibleWindow(nullptr, L"#32770", main);
+        if (!box) return;
+        enabledWhileShown = IsWindowEnabled(main) ? 1 : 0;
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
-    SendMessageW(window->m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window->m_hWnd), -1);
+    SendMessageW(main, WM_COMMAND, ID_APP_ABOUT_CMD, 0);
     KillTimer(nullptr, timer);
-    ASSERT_TRUE(seen);
-    POINT expected = {3, 3};
-    ClientToScreen(window->m_hWnd, &expected);
-    EXPECT_EQ(expected.x, menuRect.left);
-    EXPECT_EQ(expected.y, menuRect.top);
+    EXPECT_EQ(0, enabledWhileShown);
+    EXPECT_TRUE(IsWindowEnabled(main));
 }
 
 namespace {

@@ -47,6 +47,19 @@ protected:
     bool ToolbarButtonEnabled(UINT id) const {
         return SendMessageW(GetDlgItem(window->m_hWnd, IDC_TOOLBAR), TB_ISBUTTONENABLED, id, 0) != 0;
     }
+    // Dispatches as the program's modal loop does: each message goes to PreTranslateMessage first.
+    void PumpAsDialog(DWORD ms = 10) {
+        DWORD start = GetTickCount();
+        do {
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (CWnd::WalkPreTranslateTree(window->m_hWnd, &msg)) continue;
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        } while (GetTickCount() - start < ms);
+    }
     bool NothingOpen() const {
         return window->media.path == nullptr && window->session.State() == SessionClosed &&
                window->session.Graph() == nullptr && window->positionTimerId == 0 && window->filterList.Count() == 0;

@@ -93,7 +93,7 @@ TEST_F(ToolbarTest, PollTimerStartsOnceAndNoticesThePointerLeavingTheBar) {
     PumpMessages(600);
     EXPECT_EQ(1u, bar.PollTimerId());
 
-    // The tooltip is a popup of the top-level window: the bar must take it down itself.
+    // The tooltip is a popup without an owner: the bar must take it down itself.
     HWND tip = bar.ToolTip()->m_hWnd;
     bar.DestroyWindow();
     EXPECT_EQ(0u, bar.PollTimerId());

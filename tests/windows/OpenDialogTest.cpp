@@ -1,0 +1,72 @@
+// What the real Open dialog receives from ChooseMediaFile under Wine: its filter and a listing.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <dlgs.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "support/TestSupport.h"
+#include "ui/MainWindow.h"
+
+namespace {
+struct Seen {
+    std::vector<std::wstring> filters;
+    std::vector<std::wstring> files;
+    bool chose = false;
+} seen;
+
+// Reads the dialog once its folder view is filled, then chooses the clip by name.
+void CALLBACK ReadDialog(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = FindVisibleWindow(nullptr, L"#32770");
+    HWND list = dialog ? FindVisibleWindow(dialog, WC_LISTVIEWW) : nullptr;
+    if (!list || seen.chose || SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 0) return;
+    HWND types = GetDlgItem(dialog, cmb1);
+    for (int i = 0; i < SendMessageW(types, CB_GETCOUNT, 0, 0); ++i) {
+        wchar_t text[100] = {};
+        SendMessageW(types, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        seen.filters.push_back(text);
+    }
+    for (int i = 0; i < SendMessageW(list, LVM_GETITEMCOUNT, 0, 0); ++i) {
+        wchar_t text[MAX_PATH] = {};
+        LVITEMW item = {};
+        item.pszText = text;
+        item.cchTextMax = MAX_PATH;
+        SendMessageW(list, LVM_GETITEMTEXTW, i, reinterpret_cast<LPARAM>(&item));
+        seen.files.push_back(text);
+    }
+    seen.chose = true;
+    HWND name = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
+    SetWindowTextW(name, L"movie.avi");
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+}  // namespace
+
+TEST(OpenDialog, ListsEveryFileOfTheFolderUnderItsOneFilterAndReturnsTheChosenPath) {
+    std::string folder = TestScratchFolder("opendialog");
+    CopyFileA(TestMediaPath("clip.avi").c_str(), (folder + "\\movie.avi").c_str(), FALSE);
+    WriteTestFile(folder + "\\notes.txt", "text");
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA(folder.c_str());  // where the dialog starts
+
+    seen = Seen();
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, ReadDialog);
+    UINT_PTR giveUp = SetTimer(nullptr, 0, 8000, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (HWND dialog = FindVisibleWindow(nullptr, L"#32770")) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    char buffer[MAX_PATH] = {};
+    bool chosen = MainWindow::ChooseMediaFile(buffer, nullptr);
+    KillTimer(nullptr, timer);
+    KillTimer(nullptr, giveUp);
+    SetCurrentDirectoryA(previous);
+
+    EXPECT_EQ(std::vector<std::wstring>{L"\u5168\u3066\u306e\u30d5\u30a1\u30a4\u30eb (*.*)"}, seen.filters);
+    std::sort(seen.files.begin(), seen.files.end());
+    EXPECT_EQ((std::vector<std::wstring>{L"movie.avi", L"notes.txt"}), seen.files);
+    ASSERT_TRUE(chosen);
+    EXPECT_STREQ((folder + "\\movie.avi").c_str(), buffer);
+}
