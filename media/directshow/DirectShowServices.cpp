@@ -1,5 +1,6 @@
 #include "media/directshow/DirectShowServices.h"
 
+#include <olectl.h>
 #include <qedit.h>
 
 #include <new>
@@ -60,6 +61,12 @@ HRESULT DirectShowServices::CreateNullRenderer(IBaseFilter** filter) {
     *filter = nullptr;
     return CoCreateInstance(CLSID_NullRenderer, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
                             reinterpret_cast<void**>(filter));
+}
+
+HRESULT DirectShowServices::ShowPropertyFrame(HWND owner, const WCHAR* caption, IUnknown* object,
+                                              const CAUUID& pages) {
+    if (!object) return E_POINTER;
+    return OleCreatePropertyFrame(owner, 0, 0, caption, 1, &object, pages.cElems, pages.pElems, 0, 0, nullptr);
 }
 
 DirectShowServices& CurrentDirectShowServices() { return installed ? *installed : platformServices; }

@@ -23,6 +23,8 @@ public:
     virtual HRESULT CreateSampleGrabber(IBaseFilter** filter);
     // CoCreateInstance(CLSID_NullRenderer, in-process server, IID_IBaseFilter).
     virtual HRESULT CreateNullRenderer(IBaseFilter** filter);
+    // OleCreatePropertyFrame for one object with the given pages; returns when the user closes it.
+    virtual HRESULT ShowPropertyFrame(HWND owner, const WCHAR* caption, IUnknown* object, const CAUUID& pages);
 };
 
 // The services in force: the platform's unless a test installed others.
@@ -37,4 +39,6 @@ inline HRESULT CreateMediaDetector(IMediaDet** detector) {
 inline HRESULT CreateShellLink(IShellLinkA** link) { return CurrentDirectShowServices().CreateShellLink(link); }
 inline HRESULT CreateFrameDetector(IMediaDet** detector) {
     return CurrentDirectShowServices().CreateFrameDetector(detector);
+inline HRESULT ShowPropertyFrame(HWND owner, const WCHAR* caption, IUnknown* object, const CAUUID& pages) {
+    return CurrentDirectShowServices().ShowPropertyFrame(owner, caption, object, pages);
 }

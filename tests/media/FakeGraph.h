@@ -5,10 +5,13 @@
 #include <windows.h>
 #include <dshow.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <qedit.h>
 
 #include "media/directshow/DirectShowServices.h"
 
@@ -85,11 +88,39 @@ struct FakePin : IPin, FakeObject {
     FAKE_STUB(EndOfStream, ()) FAKE_STUB(BeginFlush, ()) FAKE_STUB(EndFlush, ())
 };
 
+// A filter's property pages: answered by the filter that points at it, counted with it.
+struct FakePages : ISpecifyPropertyPages {
+    FakeObject* filter = nullptr;
+    std::vector<GUID> pages;
+    STDMETHOD(QueryInterface)(REFIID, void**) override { return E_NOTIMPL; }
+    STDMETHOD_(ULONG, AddRef)() override { return ++filter->refs; }
+    STDMETHOD_(ULONG, Release)() override { return filter->Released(); }
+    // On success the list comes from CoTaskMemAlloc and is the caller's to free.
+    STDMETHOD(GetPages)(CAUUID* out) override {
+        HRESULT hr = FakeCall("GetPages");
+        if (FAILED(hr)) return hr;
+        out->cElems = static_cast<ULONG>(pages.size());
+        out->pElems = static_cast<GUID*>(CoTaskMemAlloc(sizeof(GUID) * (pages.size() + 1)));
+        for (size_t i = 0; i < pages.size(); ++i) out->pElems[i] = pages[i];
+        lastList = out->pElems;
+        return hr;
+    }
+    void* lastList = nullptr;
+};
+
 struct FakeFilter : IBaseFilter, FakeObject {
     std::vector<IPin*> pins;
     FakeEnum<IEnumPins, IPin> pinEnum;
     IFilterGraph* infoGraph = nullptr;  // handed out, with a reference, by QueryFilterInfo
-    FAKE_UNKNOWN(IID_IBaseFilter)
+    FakePages* pages = nullptr;         // answered for ISpecifyPropertyPages when set
+    STDMETHOD(QueryInterface)(REFIID riid, void** out) override {
+        if (riid == IID_ISpecifyPropertyPages && pages) {
+            pages->filter = this;
+            return Answer(true, pages, out);
+        }
+        return Answer(riid == IID_IBaseFilter && SUCCEEDED(FakeCall("QueryInterface:" + name)), this, out);
+    }
+    FAKE_REFS
     STDMETHOD(EnumPins)(IEnumPins** out) override { *out = pinEnum.Start(pins); return S_OK; }
     STDMETHOD(QueryFilterInfo)(FILTER_INFO* info) override {
         MultiByteToWideChar(CP_UTF8, 0, name.c_str(), -1, info->achName, MAX_FILTER_NAME);
@@ -103,10 +134,15 @@ struct FakeFilter : IBaseFilter, FakeObject {
 };
 
 struct FakeControl : IMediaControl, FakeObject {
+    std::function<void(const std::string&)> onChange;  // told "Run", "Pause" or "Stop" as they are called
+    HRESULT Change(const std::string& call) {
+        if (onChange) onChange(call);
+        return FakeCall(call);
+    }
     FAKE_UNKNOWN(IID_IMediaControl)
-    STDMETHOD(Run)() override { return FakeCall("Run"); }
-    STDMETHOD(Pause)() override { return FakeCall("Pause"); }
-    STDMETHOD(Stop)() override { return FakeCall("Stop"); }
+    STDMETHOD(Run)() override { return Change("Run"); }
+    STDMETHOD(Pause)() override { return Change("Pause"); }
+    STDMETHOD(Stop)() override { return Change("Stop"); }
     FAKE_DISPATCH_STUBS FAKE_STUB(GetState, (LONG, OAFilterState*)) FAKE_STUB(RenderFile, (BSTR))
     FAKE_STUB(AddSourceFilter, (BSTR, IDispatch**)) FAKE_STUB(get_FilterCollection, (IDispatch**))
     FAKE_STUB(get_RegFilterCollection, (IDispatch**)) FAKE_STUB(StopWhenReady, ())
@@ -128,6 +164,7 @@ struct FakeEvent : IMediaEvent, FakeObject {
 struct FakeSeeking : IMediaSeeking, FakeObject {
     LONGLONG current = 0;
     LONGLONG stop = 0;
+    std::function<LONGLONG()> reading;  // the current position when set, else current
     static std::string Text(const LONGLONG* value, DWORD flags) {
         return (value ? std::to_string(*value) : "-") + "/" + std::to_string(flags);
     }
@@ -136,7 +173,10 @@ struct FakeSeeking : IMediaSeeking, FakeObject {
         return FakeCall(*format == TIME_FORMAT_MEDIA_TIME ? "SetTimeFormat(media)" : "SetTimeFormat(other)");
     }
     STDMETHOD(GetStopPosition)(LONGLONG* out) override { *out = stop; return FakeCall("GetStopPosition"); }
-    STDMETHOD(GetCurrentPosition)(LONGLONG* out) override { *out = current; return FakeCall("GetCurrentPosition"); }
+    STDMETHOD(GetCurrentPosition)(LONGLONG* out) override {
+        *out = reading ? reading() : current;
+        return FakeCall("GetCurrentPosition");
+    }
     STDMETHOD(SetPositions)(LONGLONG* at, DWORD atFlags, LONGLONG* end, DWORD endFlags) override {
         HRESULT hr = FakeCall("SetPositions(" + Text(at, atFlags) + "," + Text(end, endFlags) + ")");
         if (SUCCEEDED(hr) && at) current = *at;
@@ -172,6 +212,57 @@ struct FakeVideo : IVideoWindow, FakeObject {
     FAKE_STUB(GetRestorePosition, (long*, long*, long*, long*)) FAKE_STUB(GetMaxIdealImageSize, (long*, long*))
 };
 
+// One stream as the media detector describes it; its format block holds 1, 2, 3, ...
+struct FakeStream {
+    GUID major, format;
+    ULONG blockSize;
+    double seconds;
+    double rate;  // negative: the detector knows none
+};
+
+// A media detector over the streams a test describes. As Wine's does, it hands out each format
+// block from CoTaskMemAlloc and an AddRef'ed pUnk (itself): both are the caller's to give back.
+// Logged: "put_Filename" and "put_CurrentStream(<index>)".
+struct FakeDetector : IMediaDet, FakeObject {
+    std::vector<FakeStream> streams;
+    long reported = -1;  // the stream count it claims; -1: the true one
+    std::vector<void*> blocks;
+    FakeStream current = {};
+    FAKE_UNKNOWN(IID_IMediaDet)
+    STDMETHOD(put_Filename)(BSTR) override { return FakeCall("put_Filename"); }
+    STDMETHOD(get_OutputStreams)(LONG* count) override {
+        *count = reported >= 0 ? reported : static_cast<LONG>(streams.size());
+        return S_OK;
+    }
+    STDMETHOD(put_CurrentStream)(LONG index) override {
+        FakeCall("put_CurrentStream(" + std::to_string(index) + ")");
+        if (index >= static_cast<LONG>(streams.size())) return E_INVALIDARG;
+        current = streams[static_cast<size_t>(index)];
+        return S_OK;
+    }
+    STDMETHOD(get_StreamLength)(double* seconds) override { *seconds = current.seconds; return S_OK; }
+    STDMETHOD(get_FrameRate)(double* rate) override {
+        *rate = current.rate;
+        return current.rate < 0 ? E_NOTIMPL : S_OK;
+    }
+    STDMETHOD(get_StreamMediaType)(AM_MEDIA_TYPE* type) override {
+        ZeroMemory(type, sizeof(*type));
+        type->majortype = current.major;
+        type->formattype = current.format;
+        type->cbFormat = current.blockSize;
+        type->pbFormat = static_cast<BYTE*>(CoTaskMemAlloc(current.blockSize));
+        for (ULONG i = 0; i < current.blockSize; ++i) type->pbFormat[i] = static_cast<BYTE>(i + 1);
+        blocks.push_back(type->pbFormat);
+        type->pUnk = static_cast<IMediaDet*>(this);
+        AddRef();
+        return S_OK;
+    }
+    FAKE_STUB(get_Filter, (IUnknown**)) FAKE_STUB(put_Filter, (IUnknown*)) FAKE_STUB(get_CurrentStream, (LONG*))
+    FAKE_STUB(get_StreamType, (GUID*)) FAKE_STUB(get_StreamTypeB, (BSTR*)) FAKE_STUB(get_Filename, (BSTR*))
+    FAKE_STUB(GetBitmapBits, (double, LONG*, char*, LONG, LONG)) FAKE_STUB(WriteBitmapBits, (double, LONG, LONG, BSTR))
+    FAKE_STUB(GetSampleGrabber, (ISampleGrabber**)) FAKE_STUB(EnterBitmapGrabMode, (double))
+};
+
 // Hands itself out as the graph to build. Its other interfaces are objects of their own, so the
 // log tells which one was released. A new graph starts a new log with no failures set.
 struct FakeGraph : IGraphBuilder, DirectShowServices, FakeObject {
@@ -179,6 +270,7 @@ struct FakeGraph : IGraphBuilder, DirectShowServices, FakeObject {
     FakeEvent event;
     FakeSeeking seeking;
     FakeVideo video;
+    FakeDetector detector;
     std::vector<IBaseFilter*> filters;
     FakeEnum<IEnumFilters, IBaseFilter> filterEnum;
     std::wstring renderedPath;
@@ -191,6 +283,20 @@ struct FakeGraph : IGraphBuilder, DirectShowServices, FakeObject {
         event.name = "IMediaEvent";
         seeking.name = "IMediaSeeking";
         video.name = "IVideoWindow";
+        detector.name = "IMediaDet";
+    }
+    HRESULT CreateMediaDetector(IMediaDet** out) override {
+        HRESULT hr = FakeCall("CreateMediaDetector");
+        if ((*out = SUCCEEDED(hr) ? &detector : nullptr)) detector.AddRef();
+        return hr;
+    }
+    // Logged as "PropertyFrame(<caption>,<object's name>,<page count>)".
+    HRESULT ShowPropertyFrame(HWND, const WCHAR* caption, IUnknown* object, const CAUUID& pages) override {
+        char narrow[MAX_FILTER_NAME] = {};
+        WideCharToMultiByte(CP_UTF8, 0, caption, -1, narrow, sizeof(narrow), nullptr, nullptr);
+        return FakeCall("PropertyFrame(" + std::string(narrow) + "," +
+                        static_cast<FakeFilter*>(static_cast<IBaseFilter*>(object))->name + "," +
+                        std::to_string(pages.cElems) + ")");
     }
     HRESULT CreateFilterGraph(IGraphBuilder** out) override {
         HRESULT hr = FakeCall("CreateFilterGraph");
