@@ -105,26 +105,10 @@ HRESULT RenderFileWithinLimit(IGraphBuilder* graph, const wchar_t* path) {
     return render->result;
 }
 
-namespace {
-bool RunningOnWine() {
-    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
-}
-
-// Linux's exit_group, asked directly: every thread ends where it stands and nothing runs inside
-// any of them. Wine ends a process by making each of its threads exit itself, and a thread held
-// inside GStreamer by a damaged file crashes doing that, which turns a clean exit into a crash.
-void ExitGroup(UINT exitCode) {
-#if defined(__x86_64__)
-    long result;
-    __asm__ volatile("syscall" : "=a"(result) : "a"(231L), "D"(static_cast<long>(exitCode)) : "rcx", "r11", "memory");
-#endif
-}
-}  // namespace
+bool AnyCallAbandoned() { return InterlockedCompareExchange(&abandoned, 0, 0) != 0; }
 
 void EndProcessIfCallsAbandoned(UINT exitCode) {
-    if (InterlockedCompareExchange(&abandoned, 0, 0) == 0) return;
+    if (!AnyCallAbandoned()) return;
     fflush(nullptr);
-    if (RunningOnWine()) ExitGroup(exitCode);
     TerminateProcess(GetCurrentProcess(), exitCode);
 }

@@ -13,9 +13,14 @@
 // True when the call finished within the limit. Input stays queued until the call is over.
 bool CallWithinLimit(std::function<void()> call);
 
-// The last step of a process that may have given up on a call. An abandoned call stays inside
-// the platform's streaming code, where Wine's normal exit crashes as it ends that thread; so the
-// process ends at once instead, with the given code. Returns only when nothing was abandoned.
+// True once a call has been given up on in this process.
+bool AnyCallAbandoned();
+
+// The last step of a process that may have given up on a call: an abandoned call may hold
+// anything inside the platform's streaming code, so the process ends at once, with the given
+// code, without the libraries' detach handlers. Returns only when nothing was abandoned.
+// (Wine 8 still crashes ending the stuck thread, whatever ends the process: see
+// scripts/platform/StuckThreadExit.cpp.)
 void EndProcessIfCallsAbandoned(UINT exitCode);
 
 // The limit for one call, in milliseconds. A sound file takes well under a second here.

@@ -39,6 +39,7 @@ inline HRESULT CreateMediaDetector(IMediaDet** detector) {
 inline HRESULT CreateShellLink(IShellLinkA** link) { return CurrentDirectShowServices().CreateShellLink(link); }
 inline HRESULT CreateFrameDetector(IMediaDet** detector) {
     return CurrentDirectShowServices().CreateFrameDetector(detector);
+}
 inline HRESULT ShowPropertyFrame(HWND owner, const WCHAR* caption, IUnknown* object, const CAUUID& pages) {
     return CurrentDirectShowServices().ShowPropertyFrame(owner, caption, object, pages);
 }

@@ -49,20 +49,19 @@ TEST(OpenDialog, ListsEveryFileOfTheFolderUnderItsOneFilterAndReturnsTheChosenPa
     std::string folder = TestScratchFolder("opendialog");
     CopyFileA(TestMediaPath("clip.avi").c_str(), (folder + "\\movie.avi").c_str(), FALSE);
     WriteTestFile(folder + "\\notes.txt", "text");
-    char previous[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    SetCurrentDirectoryA(folder.c_str());  // where the dialog starts
 
     seen = Seen();
     UINT_PTR timer = SetTimer(nullptr, 0, 100, ReadDialog);
     UINT_PTR giveUp = SetTimer(nullptr, 0, 8000, [](HWND, UINT, UINT_PTR, DWORD) {
         if (HWND dialog = FindVisibleWindow(nullptr, L"#32770")) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     });
+    // Where the dialog starts: a folder in the name buffer wins over the folder the dialogs last
+    // visited, which another test's save dialog may have set.
     char buffer[MAX_PATH] = {};
+    lstrcpynA(buffer, (folder + "\\").c_str(), MAX_PATH);
     bool chosen = MainWindow::ChooseMediaFile(buffer, nullptr);
     KillTimer(nullptr, timer);
     KillTimer(nullptr, giveUp);
-    SetCurrentDirectoryA(previous);
 
     EXPECT_EQ(std::vector<std::wstring>{L"\u5168\u3066\u306e\u30d5\u30a1\u30a4\u30eb (*.*)"}, seen.filters);
     std::sort(seen.files.begin(), seen.files.end());
