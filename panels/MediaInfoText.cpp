@@ -34,7 +34,8 @@ T FieldAt(const BYTE* block, size_t offset) {
 }
 
 void AddLine(std::string* text, const char* label, const char* format, ...) {
-    char value[64] = "";
+    // Room for any double in "%.1f" (309 whole digits at most), so no value is ever cut short.
+    char value[352] = "";
     va_list args;
     va_start(args, format);
     vsnprintf(value, sizeof(value), format, args);
