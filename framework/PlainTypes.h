@@ -1,5 +1,5 @@
 #pragma once
-// Rectangles and points for the platform-free units. On Windows they are the platform's own;
+// Rectangles, points and bytes for the platform-free units. On Windows they are the platform's own;
 // elsewhere (the native fuzzing build) plain twins of the same layout stand in, so those units
 // compile without the Windows headers.
 #ifdef _WIN32
@@ -9,6 +9,7 @@
 
 // LONG is 32 bits on Windows even where long is 64, and the arithmetic must overflow alike.
 typedef int32_t LONG;
+typedef uint8_t BYTE;
 
 struct RECT {
     LONG left;

@@ -1,10 +1,12 @@
 #include "media/MediaProbe.h"
 
 #include <dshow.h>
+#include <dvdmedia.h>
 #include <oleauto.h>
 #include <qedit.h>
 
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -48,6 +50,18 @@ void ClassifyMajorType(IMediaDet* detector, const GUID& major, StreamScan* scan,
         TakeFrameRate(detector, info);
     }
 }
+
+// The information text reads the copied blocks by these offsets, without the platform's headers.
+static_assert(kWaveChannelsOffset == offsetof(WAVEFORMATEX, nChannels), "WAVEFORMATEX layout");
+static_assert(kWaveSamplesPerSecOffset == offsetof(WAVEFORMATEX, nSamplesPerSec), "WAVEFORMATEX layout");
+static_assert(kWaveAvgBytesPerSecOffset == offsetof(WAVEFORMATEX, nAvgBytesPerSec), "WAVEFORMATEX layout");
+static_assert(kVideoBitRateOffset == offsetof(VIDEOINFOHEADER, dwBitRate), "VIDEOINFOHEADER layout");
+static_assert(kVideoBitRateOffset == offsetof(VIDEOINFOHEADER2, dwBitRate), "VIDEOINFOHEADER2 layout");
+static_assert(kVideoInfoBitCountOffset == offsetof(VIDEOINFOHEADER, bmiHeader) + offsetof(BITMAPINFOHEADER, biBitCount),
+              "VIDEOINFOHEADER layout");
+static_assert(kVideoInfo2BitCountOffset ==
+                  offsetof(VIDEOINFOHEADER2, bmiHeader) + offsetof(BITMAPINFOHEADER, biBitCount),
+              "VIDEOINFOHEADER2 layout");
 
 void CopyFormatBlock(const AM_MEDIA_TYPE& type, BYTE* target, size_t capacity, int* filled) {
     // A type that announces a block without one has nothing to copy.

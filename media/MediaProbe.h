@@ -4,24 +4,7 @@
 
 #include <cstdint>
 
-struct MediaFormatInfo {
-    uint32_t lengthMs;      // longest stream, milliseconds
-    int hasAudio;           // 0/1
-    int hasVideo;           // 0/1
-    double frameRate;       // frames per second of the last video-bearing stream that reported one
-    BYTE waveFormat[18];    // first bytes of the last WAVEFORMATEX block
-    int hasWaveFormat;
-    BYTE videoInfo[88];     // first bytes of the last VIDEOINFOHEADER block
-    BYTE videoInfo2[112];   // first bytes of the last VIDEOINFOHEADER2 block
-    int hasVideoInfo;
-    int hasVideoInfo2;
-};
-
-struct VideoSizeInfo {
-    int width;
-    int height;
-    int bitRate;
-};
+#include "media/MediaFacts.h"
 
 // True when the open may go on; info is zeroed first and filled from the media detector.
 bool ProbeMedia(const char* path, MediaFormatInfo* info);

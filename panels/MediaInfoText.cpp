@@ -1,9 +1,5 @@
 #include "panels/MediaInfoText.h"
 
-#include <windows.h>
-#include <dshow.h>
-#include <dvdmedia.h>
-
 #include <cmath>
 #include <cstdarg>
 #include <cstddef>
@@ -37,11 +33,9 @@ T FieldAt(const BYTE* block, size_t offset) {
     return value;
 }
 
-const size_t kVideoInfoBitCount = offsetof(VIDEOINFOHEADER, bmiHeader) + offsetof(BITMAPINFOHEADER, biBitCount);
-const size_t kVideoInfo2BitCount = offsetof(VIDEOINFOHEADER2, bmiHeader) + offsetof(BITMAPINFOHEADER, biBitCount);
-
 void AddLine(std::string* text, const char* label, const char* format, ...) {
-    char value[64] = "";
+    // Room for any double in "%.1f" (309 whole digits at most), so no value is ever cut short.
+    char value[352] = "";
     va_list args;
     va_start(args, format);
     vsnprintf(value, sizeof(value), format, args);
@@ -56,9 +50,9 @@ void AddLine(std::string* text, const char* label, const char* format, ...) {
 int64_t DeclaredVideoBitRate(const MediaFormatInfo& format, const VideoSizeInfo& size) {
     int64_t declared = 0;
     if (format.hasVideoInfo)
-        declared = FieldAt<DWORD>(format.videoInfo, offsetof(VIDEOINFOHEADER, dwBitRate));
+        declared = FieldAt<uint32_t>(format.videoInfo, kVideoBitRateOffset);
     else if (format.hasVideoInfo2)
-        declared = FieldAt<DWORD>(format.videoInfo2, offsetof(VIDEOINFOHEADER2, dwBitRate));
+        declared = FieldAt<uint32_t>(format.videoInfo2, kVideoBitRateOffset);
     return declared >= 1 ? declared : size.bitRate;
 }
 
@@ -87,11 +81,11 @@ void AddVideoSection(std::string* text, const MediaFormatInfo& format, const Vid
         AddLine(text, kBitRateLabel, "%lld kbps", static_cast<long long>(kbps < 1 ? 1 : kbps));
     }
 
-    WORD bitCount = 0;
+    uint16_t bitCount = 0;
     if (format.hasVideoInfo)
-        bitCount = FieldAt<WORD>(format.videoInfo, kVideoInfoBitCount);
+        bitCount = FieldAt<uint16_t>(format.videoInfo, kVideoInfoBitCountOffset);
     else if (format.hasVideoInfo2)
-        bitCount = FieldAt<WORD>(format.videoInfo2, kVideoInfo2BitCount);
+        bitCount = FieldAt<uint16_t>(format.videoInfo2, kVideoInfo2BitCountOffset);
     if (bitCount) AddLine(text, kBitCountLabel, "%u bit", static_cast<unsigned>(bitCount));
 
     // A platform that divides by a zero frame duration reports an infinite rate: no rate at all.
@@ -101,9 +95,9 @@ void AddVideoSection(std::string* text, const MediaFormatInfo& format, const Vid
 
 void AddAudioSection(std::string* text, const MediaFormatInfo& format) {
     // Without an audio format block the zeroed record gives 0 for every value.
-    WORD channels = FieldAt<WORD>(format.waveFormat, offsetof(WAVEFORMATEX, nChannels));
-    DWORD samplesPerSec = FieldAt<DWORD>(format.waveFormat, offsetof(WAVEFORMATEX, nSamplesPerSec));
-    DWORD avgBytesPerSec = FieldAt<DWORD>(format.waveFormat, offsetof(WAVEFORMATEX, nAvgBytesPerSec));
+    uint16_t channels = FieldAt<uint16_t>(format.waveFormat, kWaveChannelsOffset);
+    uint32_t samplesPerSec = FieldAt<uint32_t>(format.waveFormat, kWaveSamplesPerSecOffset);
+    uint32_t avgBytesPerSec = FieldAt<uint32_t>(format.waveFormat, kWaveAvgBytesPerSecOffset);
     *text += kLineEnd;
     *text += kAudioHeader;
     *text += kLineEnd;

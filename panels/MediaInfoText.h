@@ -3,7 +3,7 @@
 // are, as lines in code page 932 (Shift-JIS), each ending in CR LF.
 #include <string>
 
-#include "media/MediaProbe.h"
+#include "media/MediaFacts.h"
 
 // fileSize in bytes serves only to check that a declared video bit rate is plausible.
 std::string ComposeMediaInfoText(const MediaFormatInfo& format, const VideoSizeInfo& size, double fileSize);

@@ -1,10 +1,10 @@
 #pragma once
 // The stored forms of the settings, free of the registry: the rate as text and the window
 // placement as its 44-byte record.
-#include <windows.h>
-
 #include <cstddef>
 #include <string>
+
+#include "framework/PlainTypes.h"
 
 // The rate as "%f" text (six decimals), as it is stored.
 std::string RateText(double rate);

@@ -5,6 +5,7 @@
 #include <dshow.h>
 #include <dvdmedia.h>
 
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -25,6 +26,8 @@ std::wstring BitCount(const wchar_t* value) { return Line(L"　ﾋﾞｯﾄ数",
 std::wstring FrameRate(const wchar_t* value) { return Line(L"　ﾌﾚｰﾑﾚｰﾄ", 8, value); }
 std::wstring Channels(const wchar_t* value) { return Line(L"　ﾁｬﾝﾈﾙ数", 8, value); }
 std::wstring Sampling(const wchar_t* value) { return Line(L"　ｻﾝﾌﾟﾘﾝｸﾞﾚｰﾄ", 4, value); }
+
+std::wstring Widened(const char* text) { return std::wstring(text, text + strlen(text)); }
 
 std::wstring From932(const std::string& text) {
     wchar_t wide[2048] = {};
@@ -78,6 +81,8 @@ MediaFormatInfo FormatOf(const Facts& f) {
 
 TEST(MediaInfoText, LinesFollowTheStreamsTheFileHas) {
     const double inf = std::numeric_limits<double>::infinity();
+    char hugeRate[400];
+    snprintf(hugeRate, sizeof(hugeRate), "%.1f fps", 1e300);
     struct Case {
         const char* what;
         Facts facts;
@@ -106,6 +111,8 @@ TEST(MediaInfoText, LinesFollowTheStreamsTheFileHas) {
          LengthLine(L"0:00:00") + kVideo + FrameSize(L"16×16")},
         {"infinite frame rate", {0, 0, 1, inf, 0, 0, 0, {16, 16, 0}, 0, 0, 0, 0},
          LengthLine(L"0:00:00") + kVideo + FrameSize(L"16×16")},
+        {"absurd frame rate, written out whole", {0, 0, 1, 1e300, 0, 0, 0, {16, 16, 0}, 0, 0, 0, 0},
+         LengthLine(L"0:00:00") + kVideo + FrameSize(L"16×16") + FrameRate(Widened(hugeRate).c_str())},
         {"damaged byte rate", {1000, 1, 0, 0.0, 0, 0, 0, {0, 0, 0}, 2, 44100, 0xFFFFFFFF, 0},
          LengthLine(L"0:00:01") + kAudio + Channels(L"2 ch") + Sampling(L"44100 Hz") + BitRate(L"34359738 kbps")},
     };
