@@ -113,6 +113,8 @@ bool PlaybackSession::Close() {
         videoWindow->put_Visible(OAFALSE);
         videoWindow->put_Owner(0);
         videoWindow->put_MessageDrain(0);
+        // Deliberately repeated: the owner is cleared again after the drain, so the renderer's
+        // window is certainly detached from ours before the graph goes.
         videoWindow->put_Owner(0);
     }
     if (mediaSeeking && FAILED(mediaSeeking->GetCurrentPosition(&rememberedPosition))) rememberedPosition = 0;
