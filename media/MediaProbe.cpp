@@ -5,8 +5,11 @@
 #include <qedit.h>
 
 #include <cstring>
+#include <memory>
+#include <string>
 
 #include "framework/Scoped.h"
+#include "media/BoundedCall.h"
 #include "media/directshow/ScopedMediaType.h"
 #include "media/PathText.h"
 #include "media/directshow/DirectShowServices.h"
@@ -74,18 +77,49 @@ void ScanStream(IMediaDet* detector, long index, StreamScan* scan, MediaFormatIn
     TakeFormatBlock(*type.Get(), info);
 }
 
-void ScanStreams(const char* path, StreamScan* scan, MediaFormatInfo* info) {
+// What the detector found, filled on the thread that reads the file and taken over only when
+// that finished in time.
+struct DetectorScan {
     ScopedCom<IMediaDet> detector;
-    if (FAILED(CreateMediaDetector(detector.Out())) || !detector) return;
-    wchar_t widePath[MAX_PATH];
-    if (!WidePath(path, widePath)) return;
-    ScopedBstr name(SysAllocString(widePath));
+    std::wstring path;
+    bool mpegFile = false;
+    StreamScan scan;
+    MediaFormatInfo info = {};
+    bool raised = false;
+};
+
+void ScanDetector(DetectorScan* job) {
+    ScopedBstr name(SysAllocString(job->path.c_str()));
     if (!name.Get()) return;
     long count = 0;
+    IMediaDet* detector = job->detector.Get();
     if (FAILED(detector->put_Filename(name.Get())) || FAILED(detector->get_OutputStreams(&count))) return;
     // Some MPEG splitters report one stream while a second one is there to be read.
-    if (count == 1 && IsMpegFile(path)) count = 2;
-    for (long i = 0; i < count; ++i) ScanStream(detector.Get(), i, scan, info);
+    if (count == 1 && job->mpegFile) count = 2;
+    for (long i = 0; i < count; ++i) ScanStream(detector, i, &job->scan, &job->info);
+}
+
+// False when the file could not be read in time (or the scan raised): nothing is taken over.
+bool ScanStreams(const char* path, StreamScan* scan, MediaFormatInfo* info) {
+    auto job = std::make_shared<DetectorScan>();
+    if (FAILED(CreateMediaDetector(job->detector.Out())) || !job->detector) return true;
+    wchar_t widePath[MAX_PATH];
+    if (!WidePath(path, widePath)) return true;
+    job->path = widePath;
+    job->mpegFile = IsMpegFile(path);
+    job->scan = *scan;
+    bool finished = CallWithinLimit([job] {
+        try {
+            ScanDetector(job.get());
+        } catch (...) {
+            job->raised = true;
+        }
+        job->detector.Release();
+    });
+    if (!finished || job->raised) return false;
+    *scan = job->scan;
+    *info = job->info;
+    return true;
 }
 
 uint32_t SecondsToMilliseconds(double seconds) {
@@ -111,7 +145,7 @@ bool ProbeMedia(const char* path, MediaFormatInfo* info) {
     try {
         StreamScan scan;
         scan.asfFile = ExtensionIs(path, "asf") || ExtensionIs(path, "wmv");
-        ScanStreams(path, &scan, info);
+        if (!ScanStreams(path, &scan, info)) return false;
         info->lengthMs = SecondsToMilliseconds(scan.longestSeconds);
         return DecideProbe(*info, scan.streamFound, IsMpegFile(path));
     } catch (...) {
@@ -126,7 +160,7 @@ bool ProbeVideoSize(const char* path, VideoSizeInfo* size) {
     try {
         ScopedCom<IGraphBuilder> graph;
         if (FAILED(CreateFilterGraph(graph.Out())) || !graph) return false;
-        if (FAILED(graph->RenderFile(widePath, nullptr))) return false;
+        if (FAILED(RenderFileWithinLimit(graph.Get(), widePath))) return false;
         ScopedCom<IBasicVideo> video;
         if (FAILED(graph->QueryInterface(IID_IBasicVideo, video.OutVoid())) || !video) return false;
         bool ok = false;

@@ -1,5 +1,6 @@
 #include "media/PlaybackSession.h"
 
+#include "media/BoundedCall.h"
 #include "media/FilterEntry.h"
 #include "media/PathText.h"
 #include "media/directshow/DirectShowServices.h"
@@ -48,6 +49,8 @@ bool PlaybackSession::BuildGraph(const char* path, HWND owner, const RECT* video
     mediaSeeking->SetTimeFormat(&TIME_FORMAT_MEDIA_TIME);
     AttachVideoWindow(owner, rect);
     ApplyPositions(start, stop);
+    // Until the first pause the graph's reading is right as it is.
+    anchorPosition = anchorGraphPosition = 0;
     if (startPaused) {
         mediaControl->Pause();
         state = SessionPaused;
@@ -57,23 +60,20 @@ bool PlaybackSession::BuildGraph(const char* path, HWND owner, const RECT* video
     }
     StartTimer();
     filters.Clear();
-    EnumerateFilters(graph, &filters, false);
+    EnumerateFilters(graph.Get(), &filters, false);
     return true;
 }
 
 bool PlaybackSession::CreateGraph(const char* path) {
     WCHAR widePath[MAX_PATH] = {};
     if (!WidePath(path, widePath)) return false;
-    if (FAILED(CreateFilterGraph(&graph)) || !graph) return false;
-    if (FAILED(graph->RenderFile(widePath, nullptr))) return false;
-    if (FAILED(graph->QueryInterface(IID_IMediaControl, reinterpret_cast<void**>(&mediaControl))) || !mediaControl)
-        return false;
-    if (FAILED(graph->QueryInterface(IID_IVideoWindow, reinterpret_cast<void**>(&videoWindow))) || !videoWindow)
-        return false;
-    if (FAILED(graph->QueryInterface(IID_IMediaEvent, reinterpret_cast<void**>(&mediaEvent))) || !mediaEvent)
-        return false;
-    if (FAILED(graph->QueryInterface(IID_IMediaSeeking, reinterpret_cast<void**>(&mediaSeeking))) || !mediaSeeking)
-        return false;
+    if (FAILED(CreateFilterGraph(graph.Out())) || !graph) return false;
+    // A damaged file can keep the build from ever returning: it is then refused like any other.
+    if (FAILED(RenderFileWithinLimit(graph.Get(), widePath))) return false;
+    if (FAILED(graph->QueryInterface(IID_IMediaControl, mediaControl.OutVoid())) || !mediaControl) return false;
+    if (FAILED(graph->QueryInterface(IID_IVideoWindow, videoWindow.OutVoid())) || !videoWindow) return false;
+    if (FAILED(graph->QueryInterface(IID_IMediaEvent, mediaEvent.OutVoid())) || !mediaEvent) return false;
+    if (FAILED(graph->QueryInterface(IID_IMediaSeeking, mediaSeeking.OutVoid())) || !mediaSeeking) return false;
     return true;
 }
 
@@ -141,30 +141,29 @@ void PlaybackSession::RemoveFiltersFromGraph() {
 }
 
 void PlaybackSession::ReleaseInterfaces() {
-    if (mediaSeeking) mediaSeeking->Release();
-    mediaSeeking = nullptr;
-    if (mediaEvent) mediaEvent->Release();
-    mediaEvent = nullptr;
-    if (videoWindow) videoWindow->Release();
-    videoWindow = nullptr;
-    if (mediaControl) mediaControl->Release();
-    mediaControl = nullptr;
-    if (graph) graph->Release();
-    graph = nullptr;
+    mediaSeeking.Release();
+    mediaEvent.Release();
+    videoWindow.Release();
+    mediaControl.Release();
+    graph.Release();
 }
 
 bool PlaybackSession::Run() {
     if (!mediaControl) return false;
+    LONGLONG position = GetPosition();
     if (FAILED(mediaControl->Run())) return false;
     state = SessionRunning;
+    AnchorPosition(position);
     return true;
 }
 
 bool PlaybackSession::Pause() {
     if (!mediaControl) return false;
+    LONGLONG position = GetPosition();
     HRESULT hr = mediaControl->Pause();
     // A graph asked to pause is treated as paused even when it says no, so a toggle runs it next.
     state = SessionPaused;
+    AnchorPosition(position);
     return SUCCEEDED(hr);
 }
 
@@ -181,18 +180,45 @@ bool PlaybackSession::SeekTo(uint32_t milliseconds) {
         long code = 0;
         mediaEvent->WaitForCompletion(kSeekSettleMs, &code);
     }
-    if (stopped) {
-        if (state == SessionRunning)
-            Run();
-        else if (state == SessionPaused)
-            Pause();
+    if (stopped) RestoreState();
+    // After a seek the graph's reading starts afresh at the target; after a failed one it is all
+    // there is to go by.
+    if (result) {
+        AnchorPosition(target);
+    } else {
+        LONGLONG reading = 0;
+        if (FAILED(mediaSeeking->GetCurrentPosition(&reading))) reading = 0;
+        anchorPosition = anchorGraphPosition = reading;
     }
     return result;
 }
 
+// The state the graph had before a seek stopped it; the position is anchored by the seek itself.
+void PlaybackSession::RestoreState() {
+    if (state == SessionRunning)
+        mediaControl->Run();
+    else if (state == SessionPaused)
+        mediaControl->Pause();
+}
+
+// Wine's graph adds the whole time played so far to its position at every pause, on top of what
+// it had already counted (pauses after 2 s runs read 2, 6, 12, 20 s), while between two changes
+// of state its reading moves exactly with the clock. So the session keeps the position itself:
+// the one it knew at the last change of state, plus how far the graph's reading moved since.
+void PlaybackSession::AnchorPosition(LONGLONG position) {
+    anchorPosition = position;
+    if (!mediaSeeking || FAILED(mediaSeeking->GetCurrentPosition(&anchorGraphPosition)))
+        anchorGraphPosition = position;
+}
+
 LONGLONG PlaybackSession::GetPosition() {
-    LONGLONG position = 0;
-    if (!mediaSeeking || FAILED(mediaSeeking->GetCurrentPosition(&position))) return 0;
+    LONGLONG reading = 0;
+    if (!mediaSeeking || FAILED(mediaSeeking->GetCurrentPosition(&reading))) return 0;
+    LONGLONG position = anchorPosition + (reading - anchorGraphPosition);
+    if (position < 0) position = 0;
+    LONGLONG stopPosition = 0;
+    if (SUCCEEDED(mediaSeeking->GetStopPosition(&stopPosition)) && stopPosition > 0 && position > stopPosition)
+        position = stopPosition;
     return position;
 }
 
@@ -235,8 +261,13 @@ void CALLBACK PlaybackSession::TimerProc(HWND, UINT, UINT_PTR, DWORD) {
 
 void PlaybackSession::Tick() {
     int s = QueryState();
-    if (s == SessionClosed)
+    if (s == SessionClosed) {
         Close();
-    else if (s == SessionCompleted)
+    } else if (s == SessionCompleted) {
         Pause();
+        // The stream has ended: whatever the count says, the position is the end.
+        LONGLONG stopPosition = 0;
+        if (mediaSeeking && SUCCEEDED(mediaSeeking->GetStopPosition(&stopPosition)) && stopPosition > 0)
+            AnchorPosition(stopPosition);
+    }
 }

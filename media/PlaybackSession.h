@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "framework/Scoped.h"
 #include "media/FilterList.h"
 
 enum SessionState {
@@ -29,6 +30,8 @@ public:
     bool Run();
     bool Pause();
     bool SeekTo(uint32_t milliseconds);
+    // Never before 0 nor past the stop position, and never ahead of the time played (see
+    // AnchorPosition).
     LONGLONG GetPosition();
     int QueryState();
     bool SetVideoRect(const RECT& rect);
@@ -39,7 +42,7 @@ public:
     // One poll of the end-of-stream timer.
     void Tick();
 
-    IGraphBuilder* Graph() const { return graph; }
+    IGraphBuilder* Graph() const { return graph.Get(); }
     int State() const { return state; }
 
     // 100-ns reference time to milliseconds: truncated toward zero, low 32 bits.
@@ -53,14 +56,20 @@ private:
     bool FailBuild();
     void RemoveFiltersFromGraph();
     void ReleaseInterfaces();
+    void AnchorPosition(LONGLONG position);
+    void RestoreState();
 
     int state = SessionClosed;
     LONGLONG rememberedPosition = 0;
-    IVideoWindow* videoWindow = nullptr;
-    IMediaControl* mediaControl = nullptr;
-    IMediaEvent* mediaEvent = nullptr;
-    IMediaSeeking* mediaSeeking = nullptr;
-    IGraphBuilder* graph = nullptr;
+    // The position the session knew at the last build, pause, run or seek, and the graph's own
+    // reading at that moment.
+    LONGLONG anchorPosition = 0;
+    LONGLONG anchorGraphPosition = 0;
+    ScopedCom<IVideoWindow> videoWindow;
+    ScopedCom<IMediaControl> mediaControl;
+    ScopedCom<IMediaEvent> mediaEvent;
+    ScopedCom<IMediaSeeking> mediaSeeking;
+    ScopedCom<IGraphBuilder> graph;
     UINT_PTR timerId = 0;
     FilterList filters;
 };

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <dshow.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -103,10 +104,15 @@ struct FakeFilter : IBaseFilter, FakeObject {
 };
 
 struct FakeControl : IMediaControl, FakeObject {
+    std::function<void(const std::string&)> onChange;  // told "Run", "Pause" or "Stop" as they are called
+    HRESULT Change(const std::string& call) {
+        if (onChange) onChange(call);
+        return FakeCall(call);
+    }
     FAKE_UNKNOWN(IID_IMediaControl)
-    STDMETHOD(Run)() override { return FakeCall("Run"); }
-    STDMETHOD(Pause)() override { return FakeCall("Pause"); }
-    STDMETHOD(Stop)() override { return FakeCall("Stop"); }
+    STDMETHOD(Run)() override { return Change("Run"); }
+    STDMETHOD(Pause)() override { return Change("Pause"); }
+    STDMETHOD(Stop)() override { return Change("Stop"); }
     FAKE_DISPATCH_STUBS FAKE_STUB(GetState, (LONG, OAFilterState*)) FAKE_STUB(RenderFile, (BSTR))
     FAKE_STUB(AddSourceFilter, (BSTR, IDispatch**)) FAKE_STUB(get_FilterCollection, (IDispatch**))
     FAKE_STUB(get_RegFilterCollection, (IDispatch**)) FAKE_STUB(StopWhenReady, ())
@@ -128,6 +134,7 @@ struct FakeEvent : IMediaEvent, FakeObject {
 struct FakeSeeking : IMediaSeeking, FakeObject {
     LONGLONG current = 0;
     LONGLONG stop = 0;
+    std::function<LONGLONG()> reading;  // the current position when set, else current
     static std::string Text(const LONGLONG* value, DWORD flags) {
         return (value ? std::to_string(*value) : "-") + "/" + std::to_string(flags);
     }
@@ -136,7 +143,10 @@ struct FakeSeeking : IMediaSeeking, FakeObject {
         return FakeCall(*format == TIME_FORMAT_MEDIA_TIME ? "SetTimeFormat(media)" : "SetTimeFormat(other)");
     }
     STDMETHOD(GetStopPosition)(LONGLONG* out) override { *out = stop; return FakeCall("GetStopPosition"); }
-    STDMETHOD(GetCurrentPosition)(LONGLONG* out) override { *out = current; return FakeCall("GetCurrentPosition"); }
+    STDMETHOD(GetCurrentPosition)(LONGLONG* out) override {
+        *out = reading ? reading() : current;
+        return FakeCall("GetCurrentPosition");
+    }
     STDMETHOD(SetPositions)(LONGLONG* at, DWORD atFlags, LONGLONG* end, DWORD endFlags) override {
         HRESULT hr = FakeCall("SetPositions(" + Text(at, atFlags) + "," + Text(end, endFlags) + ")");
         if (SUCCEEDED(hr) && at) current = *at;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "media/FakeGraph.h"
@@ -17,6 +18,13 @@ protected:
     void TearDown() override { SetDirectShowServices(nullptr); }
     bool Build(LONGLONG start = 0, LONGLONG stop = 0, bool paused = true) {
         return session->BuildGraph("C:\\movie.avi", kOwner, &kRect, start, stop, paused);
+    }
+    // The state and seek calls made since the last look, without the position readings.
+    Calls StateAndSeekCalls() {
+        Calls found;
+        for (const std::string& call : TakeLog())
+            if (call != "GetCurrentPosition" && call.rfind("Release", 0) != 0) found.push_back(call);
+        return found;
     }
     // The position calls made since the last look.
     Calls PositionCalls() {
@@ -36,7 +44,8 @@ protected:
 TEST_F(SessionFakeGraphTest, BuildPlacesTheVideoAndIsRefusedWhileRunning) {
     ASSERT_TRUE(session->BuildGraph("C:\\\x89\x66\x89\xe6.avi", kOwner, &kRect, 0, 0, false));
     EXPECT_EQ(L"C:\\\u6620\u753b.avi", graph.renderedPath);  // Shift-JIS "映画"
-    EXPECT_EQ((Calls{"CreateFilterGraph", "RenderFile", "QueryInterface:IMediaControl", "QueryInterface:IVideoWindow",
+    // The file is rendered by a call that holds a graph reference of its own while it lasts.
+    EXPECT_EQ((Calls{"CreateFilterGraph", "RenderFile", "Release:IGraphBuilder", "QueryInterface:IMediaControl", "QueryInterface:IVideoWindow",
                      "QueryInterface:IMediaEvent", "QueryInterface:IMediaSeeking", "SetTimeFormat(media)",
                      "put_Owner(4660)", "put_MessageDrain(4660)", "put_WindowStyle(1140850688)",
                      "SetWindowPosition(1,2,320,240)", "Run"}), TakeLog());
@@ -76,28 +85,96 @@ TEST_F(SessionFakeGraphTest, TheStartIsAppliedOnlyWhenItDiffersFromTheRemembered
     EXPECT_EQ(Calls{"SetPositions(-/0,30000000/1)"}, PositionCalls());
 }
 
-TEST_F(SessionFakeGraphTest, SeekKeepsClearOfTheEndAndPutsTheStateBack) {
+TEST_F(SessionFakeGraphTest, SeekKeepsClearOfTheEnd) {
+    ASSERT_TRUE(Build());
+    struct Case {
+        LONGLONG stop;
+        uint32_t requestMs;
+        LONGLONG landed;
+    } cases[] = {
+        {3 * kSecond, 5000, 29950000},  // past the end: 5 ms before it
+        {3 * kSecond, 2996, 29950000},  // inside the last 5 ms
+        {3 * kSecond, 2995, 29950000},  // right at the margin
+        {3 * kSecond, 2994, 29940000},
+        {50000, 10, 100000},            // a stream of at most 5 ms has no room to keep clear
+        {50001, 10, 1},
+        {0, 1000, kSecond},             // no stop position known
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.requestMs);
+        graph.seeking.stop = c.stop;
+        EXPECT_TRUE(session->SeekTo(c.requestMs));
+        EXPECT_EQ(c.landed, graph.seeking.current);
+        // The position never reads past the stop position.
+        EXPECT_EQ(c.stop > 0 ? std::min(c.landed, c.stop) : c.landed, session->GetPosition());
+    }
+}
+
+TEST_F(SessionFakeGraphTest, SeekPutsTheStateBackOnlyAfterAStop) {
     ASSERT_TRUE(Build());
     graph.seeking.stop = 3 * kSecond;
     TakeLog();
-    EXPECT_TRUE(session->SeekTo(5000));
-    EXPECT_EQ((Calls{"GetStopPosition", "Stop", "SetPositions(29950000/1,-/0)", "WaitForCompletion(500)", "Pause"}),
-              TakeLog());
-    ASSERT_TRUE(session->Run());
     EXPECT_TRUE(session->SeekTo(1000));
-    EXPECT_EQ(kSecond, graph.seeking.current);
-    EXPECT_EQ("Run", TakeLog().back());
-
-    // A stream of at most 5 ms has no room to keep clear of its end.
-    graph.seeking.stop = 50000;
-    EXPECT_TRUE(session->SeekTo(10));
-    EXPECT_EQ(100000, graph.seeking.current);
+    EXPECT_EQ((Calls{"GetStopPosition", "Stop", "SetPositions(10000000/1,-/0)", "WaitForCompletion(500)", "Pause"}),
+              StateAndSeekCalls());
+    ASSERT_TRUE(session->Run());
+    TakeLog();
+    EXPECT_TRUE(session->SeekTo(1000));
+    EXPECT_EQ("Run", StateAndSeekCalls().back());
+    EXPECT_EQ(SessionRunning, session->State());
 
     fakeResults["Stop"] = E_FAIL;
     EXPECT_TRUE(session->SeekTo(1000));
-    EXPECT_EQ("WaitForCompletion(500)", TakeLog().back());
+    EXPECT_EQ("WaitForCompletion(500)", StateAndSeekCalls().back());
     fakeResults = {{"SetPositions", E_FAIL}};
     EXPECT_FALSE(session->SeekTo(1000));
+}
+
+// Wine's graph, as measured: between two changes of state its reading moves with the clock, but
+// each pause adds the whole time played so far to what it had already counted.
+TEST_F(SessionFakeGraphTest, ThePositionFollowsTheTimePlayedAcrossPausesAndStopsAtTheEnd) {
+    LONGLONG now = 0, counted = 0, elapsed = 0, runStart = 0;
+    bool running = false;
+    graph.control.onChange = [&](const std::string& call) {
+        if (call == "Run" && !running) runStart = now;
+        if (call == "Pause" && running) {
+            elapsed += now - runStart;
+            counted += elapsed;
+        }
+        running = call == "Run";
+    };
+    graph.seeking.reading = [&] { return running ? counted + now - runStart : counted; };
+    graph.seeking.stop = 300 * kSecond;
+    ASSERT_TRUE(Build());
+
+    LONGLONG played = 0;
+    for (int cycle = 0; cycle < 4; ++cycle) {
+        ASSERT_TRUE(session->Run());
+        now += 2 * kSecond;
+        played += 2 * kSecond;
+        EXPECT_EQ(played, session->GetPosition());
+        session->Pause();
+        EXPECT_EQ(played, session->GetPosition());
+        now += 5 * kSecond;
+        EXPECT_EQ(played, session->GetPosition());
+    }
+    // 200 toggles 100 ms apart: 100 runs of 100 ms, and never past the end.
+    for (int toggle = 0; toggle < 100; ++toggle) {
+        session->Run();
+        now += kSecond / 10;
+        played += kSecond / 10;
+        session->Pause();
+        now += kSecond / 10;
+    }
+    EXPECT_EQ(played, session->GetPosition());
+    EXPECT_GT(counted, graph.seeking.stop);  // what the graph itself reads by now
+
+    // At the end of the stream the position is the length, however the count stood.
+    session->Run();
+    graph.event.code = EC_COMPLETE;
+    session->Tick();
+    EXPECT_EQ(SessionPaused, session->QueryState());
+    EXPECT_EQ(graph.seeking.stop, session->GetPosition());
 }
 
 TEST_F(SessionFakeGraphTest, PauseCountsEvenWhenRefusedAndATickPausesACompletedStream) {

@@ -1,0 +1,103 @@
+#include "media/BoundedCall.h"
+
+#include <objbase.h>
+
+#include <memory>
+#include <new>
+#include <string>
+
+#include "framework/Scoped.h"
+
+namespace {
+const DWORD kDefaultLimit = 6000;
+DWORD limit = kDefaultLimit;
+
+// Shared by the caller and the worker; whichever lets go last frees it, so a caller that gave up
+// leaves nothing the worker still needs.
+struct BoundedWork {
+    std::function<void()> call;
+    HANDLE done = nullptr;
+    LONG refs = 2;
+};
+
+void LetGo(BoundedWork* work) {
+    if (InterlockedDecrement(&work->refs) != 0) return;
+    CloseHandle(work->done);
+    delete work;
+}
+
+DWORD WINAPI WorkerMain(void* parameter) {
+    BoundedWork* work = static_cast<BoundedWork*>(parameter);
+    // A multithreaded apartment of its own: the objects reached here are free to be called from
+    // any thread, and nothing here may wait for the user-interface thread.
+    HRESULT init = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    try {
+        work->call();
+        // What the call holds goes now, so a caller that sees it done owns all that is left.
+        work->call = nullptr;
+    } catch (...) {
+    }
+    if (SUCCEEDED(init)) CoUninitialize();
+    SetEvent(work->done);
+    LetGo(work);
+    return 0;
+}
+
+// Paints and sent messages only: input and posted commands wait in the queue, so no command can
+// start another open, or close the window, in the middle of this one.
+void ServeWindowsWhileWaiting() {
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
+bool WaitServingWindows(HANDLE done, DWORD timeout) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeout) return WaitForSingleObject(done, 0) == WAIT_OBJECT_0;
+        DWORD woke = MsgWaitForMultipleObjects(1, &done, FALSE, timeout - elapsed, QS_SENDMESSAGE | QS_PAINT);
+        if (woke == WAIT_OBJECT_0) return true;
+        if (woke != WAIT_OBJECT_0 + 1) return WaitForSingleObject(done, 0) == WAIT_OBJECT_0;
+        ServeWindowsWhileWaiting();
+    }
+}
+}  // namespace
+
+bool CallWithinLimit(std::function<void()> call) {
+    BoundedWork* work = new (std::nothrow) BoundedWork;
+    if (!work) return false;
+    work->call = std::move(call);
+    work->done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thread = work->done ? CreateThread(nullptr, 0, WorkerMain, work, 0, nullptr) : nullptr;
+    if (!thread) {
+        if (work->done) CloseHandle(work->done);
+        delete work;
+        return false;
+    }
+    // The thread runs on by itself; its handle is not needed to know when the call is over.
+    CloseHandle(thread);
+    bool finished = WaitServingWindows(work->done, limit);
+    LetGo(work);
+    return finished;
+}
+
+DWORD PlatformCallLimit() { return limit; }
+
+void SetPlatformCallLimit(DWORD milliseconds) { limit = milliseconds ? milliseconds : kDefaultLimit; }
+
+HRESULT RenderFileWithinLimit(IGraphBuilder* graph, const wchar_t* path) {
+    if (!graph || !path) return E_POINTER;
+    struct Render {
+        ScopedCom<IGraphBuilder> graph;
+        std::wstring path;
+        HRESULT result = E_FAIL;
+    };
+    auto render = std::make_shared<Render>();
+    graph->AddRef();
+    *render->graph.Out() = graph;
+    render->path = path;
+    if (!CallWithinLimit([render] { render->result = render->graph->RenderFile(render->path.c_str(), nullptr); }))
+        return VFW_E_TIMEOUT;
+    return render->result;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// Calls that make the platform read a media file. Some damaged files keep such a call from ever
+// returning (the splitter waits for data that never comes), so each runs on a thread of its own
+// while the user-interface thread keeps painting and answering sent messages, and is given up
+// after a time limit. A call given up on is abandoned where it hangs: it must own everything it
+// touches (copies and its own references, never the caller's stack), since it may still run on,
+// or never end. The process can still exit: ending the process ends such threads too.
+#include <windows.h>
+#include <dshow.h>
+
+#include <functional>
+
+// True when the call finished within the limit. Input stays queued until the call is over.
+bool CallWithinLimit(std::function<void()> call);
+
+// The limit for one call, in milliseconds. A sound file takes well under a second here.
+DWORD PlatformCallLimit();
+// Tests shorten it for files known to hang; 0 restores the default.
+void SetPlatformCallLimit(DWORD milliseconds);
+
+// IGraphBuilder::RenderFile within the limit; VFW_E_TIMEOUT when given up on (the graph then stays
+// with the abandoned call, which holds a reference of its own).
+HRESULT RenderFileWithinLimit(IGraphBuilder* graph, const wchar_t* path);
