@@ -11,4 +11,4 @@ source "$root/scripts/wine-env.sh"
 source "$root/scripts/services.sh"
 start_services
 export CORVANTILE_TEST_MEDIA="$build/testmedia" CORVANTILE_SOAK=full
-"$WINE" "$build/tests/hostile_tests.exe" --gtest_filter='LongRunTest.*' 2>/dev/null | grep -E '^\[ (soak|  FAILED|  PASSED)'
+"$WINE" "$build/tests/hostile_tests.exe" --gtest_filter='LongRunTest.*' 2>/dev/null | grep -E '^\[ +(soak|FAILED|PASSED|OK)'

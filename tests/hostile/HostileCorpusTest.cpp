@@ -359,7 +359,15 @@ protected:
         DWORD start = GetTickCount();
         bool played = OpenAndCheck(path, hostile.direct);
         DWORD openMs = GetTickCount() - start;
-        if (played) PumpMessages(400);  // a few ticks of both timers on the damaged file
+        if (played) {
+            // A few ticks of both timers, then the commands that seek and steer the damaged file.
+            PumpMessages(400);
+            SendMessageW(window->m_hWnd, WM_COMMAND, ID_PLAY_PAUSE, 0);
+            SendMessageW(window->m_hWnd, WM_COMMAND, ID_STOP, 0);
+            SendMessageW(window->m_hWnd, WM_COMMAND, ID_PLAY_PAUSE, 0);
+            PumpMessages(200);
+            EXPECT_LE(PlaybackSession::ToMilliseconds(window->session.GetPosition()), window->media.format.lengthMs);
+        }
         EXPECT_TRUE(WindowAnswers(window->m_hWnd, 1000));
         EXPECT_LT(watch->LongestWait(), 1000u) << "the window stopped answering during the open";
         if (hostile.expected != Either) {

@@ -87,10 +87,9 @@ void BarePlatformOpen(const std::wstring& path) {
         if (!graph || FAILED(graph->RenderFile(path.c_str(), nullptr)) || pass == 0) continue;
         ScopedCom<IMediaControl> control;
         if (FAILED(graph->QueryInterface(IID_IMediaControl, control.OutVoid()))) continue;
-        OAFilterState state;
         control->Pause();
-        control->GetState(1000, &state);
         control->Run();
+        Sleep(20);
         control->Stop();
     }
 }

@@ -44,11 +44,14 @@ long KernelHandlesFromSystemTable() {
 }
 
 // Wine accepts a handle's 16-bit index alone (as Windows did for 16-bit programs), so every
-// live object of a kind can be found by trying each index.
+// live object of a kind can be found by trying each index. Regions are left out: Wine makes and
+// frees them for its own window bookkeeping, a few more or fewer from one moment to the next.
 long GdiObjectsByIndex() {
     long count = 0;
-    for (UINT_PTR i = 1; i < 0x10000; ++i)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(i))) ++count;
+    for (UINT_PTR i = 1; i < 0x10000; ++i) {
+        DWORD type = GetObjectType(reinterpret_cast<HGDIOBJ>(i));
+        if (type && type != OBJ_REGION) ++count;
+    }
     return count;
 }
 
@@ -123,7 +126,7 @@ ProcessCounters ReadProcessCounters() {
     } else {
         counters.gdiObjects = GdiObjectsByIndex();
         counters.userObjects = UserObjectsByIndex();
-        gdiSource = "GetObjectType over 16-bit indexes";
+        gdiSource = "GetObjectType over 16-bit indexes, regions left out";
         userSource = "own windows + IsMenu/GetIconInfo over 16-bit indexes";
     }
     PROCESS_MEMORY_COUNTERS_EX memory = {};
