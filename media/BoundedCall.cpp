@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include <memory>
+#include <cstdio>
 #include <new>
 #include <string>
 
@@ -11,6 +12,7 @@
 namespace {
 const DWORD kDefaultLimit = 6000;
 DWORD limit = kDefaultLimit;
+LONG abandoned = 0;
 
 // Shared by the caller and the worker; whichever lets go last frees it, so a caller that gave up
 // leaves nothing the worker still needs.
@@ -78,6 +80,7 @@ bool CallWithinLimit(std::function<void()> call) {
     // The thread runs on by itself; its handle is not needed to know when the call is over.
     CloseHandle(thread);
     bool finished = WaitServingWindows(work->done, limit);
+    if (!finished) InterlockedIncrement(&abandoned);
     LetGo(work);
     return finished;
 }
@@ -100,4 +103,28 @@ HRESULT RenderFileWithinLimit(IGraphBuilder* graph, const wchar_t* path) {
     if (!CallWithinLimit([render] { render->result = render->graph->RenderFile(render->path.c_str(), nullptr); }))
         return VFW_E_TIMEOUT;
     return render->result;
+}
+
+namespace {
+bool RunningOnWine() {
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
+// Linux's exit_group, asked directly: every thread ends where it stands and nothing runs inside
+// any of them. Wine ends a process by making each of its threads exit itself, and a thread held
+// inside GStreamer by a damaged file crashes doing that, which turns a clean exit into a crash.
+void ExitGroup(UINT exitCode) {
+#if defined(__x86_64__)
+    long result;
+    __asm__ volatile("syscall" : "=a"(result) : "a"(231L), "D"(static_cast<long>(exitCode)) : "rcx", "r11", "memory");
+#endif
+}
+}  // namespace
+
+void EndProcessIfCallsAbandoned(UINT exitCode) {
+    if (InterlockedCompareExchange(&abandoned, 0, 0) == 0) return;
+    fflush(nullptr);
+    if (RunningOnWine()) ExitGroup(exitCode);
+    TerminateProcess(GetCurrentProcess(), exitCode);
 }

@@ -4,7 +4,7 @@
 // while the user-interface thread keeps painting and answering sent messages, and is given up
 // after a time limit. A call given up on is abandoned where it hangs: it must own everything it
 // touches (copies and its own references, never the caller's stack), since it may still run on,
-// or never end. The process can still exit: ending the process ends such threads too.
+// or never end. See EndProcessIfCallsAbandoned for the end of such a process.
 #include <windows.h>
 #include <dshow.h>
 
@@ -12,6 +12,11 @@
 
 // True when the call finished within the limit. Input stays queued until the call is over.
 bool CallWithinLimit(std::function<void()> call);
+
+// The last step of a process that may have given up on a call. An abandoned call stays inside
+// the platform's streaming code, where Wine's normal exit crashes as it ends that thread; so the
+// process ends at once instead, with the given code. Returns only when nothing was abandoned.
+void EndProcessIfCallsAbandoned(UINT exitCode);
 
 // The limit for one call, in milliseconds. A sound file takes well under a second here.
 DWORD PlatformCallLimit();

@@ -2,14 +2,12 @@
 
 #include <olectl.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <new>
-#include <vector>
 
 #include "framework/Scoped.h"
 #include "media/PathText.h"
-#include "media/PinEntry.h"
+#include "media/directshow/DirectShowServices.h"
 
 namespace {
 const int kNameBytes = 256;
@@ -37,8 +35,6 @@ FilterEntry::FilterEntry(IBaseFilter* filter, bool ownsFilter) : filter(filter),
 }
 
 FilterEntry::~FilterEntry() {
-    free(name);
-    name = nullptr;
     ClearPins();
     if (ownsFilter && filter) filter->Release();
     filter = nullptr;
@@ -55,28 +51,27 @@ int FilterEntry::RefreshPins() {
         pin = nullptr;
         if (!stored) break;
     }
-    return pinCount;
+    return PinCount();
 }
 
 // Takes over the pin's reference whatever happens, so a failed growth loses nothing.
 bool FilterEntry::AppendPin(IPin* pin) {
-    void* grown = realloc(pins, sizeof(PinEntry*) * (pinCount + 1));
-    if (!grown) {
+    try {
+        pins.reserve(pins.size() + 1);
+    } catch (...) {
         if (pin) pin->Release();
         return false;
     }
-    pins = static_cast<PinEntry**>(grown);
     PinEntry* entry = new (std::nothrow) PinEntry(pin, true);
     if (!entry && pin) pin->Release();
-    pins[pinCount++] = entry;
+    pins.emplace_back(entry);
     return true;
 }
 
+// In enumeration order, as the pins were handed out.
 void FilterEntry::ClearPins() {
-    for (int i = 0; i < pinCount; ++i) delete pins[i];
-    free(pins);
-    pins = nullptr;
-    pinCount = 0;
+    for (std::unique_ptr<PinEntry>& pin : pins) pin.reset();
+    pins.clear();
 }
 
 bool FilterEntry::RefreshName() {
@@ -88,20 +83,20 @@ bool FilterEntry::RefreshName() {
     char narrow[kNameBytes] = {};
     WideCharToMultiByte(CP_ACP, 0, info.achName, -1, narrow, kNameBytes, nullptr, nullptr);
     narrow[kNameBytes - 1] = '\0';
-    char* copy = static_cast<char*>(malloc(strlen(narrow) + 1));
-    if (!copy) return false;
-    strcpy(copy, narrow);
-    free(name);
-    name = copy;
+    try {
+        name = narrow;
+    } catch (...) {
+        return false;
+    }
+    named = true;
     return true;
 }
 
 PinEntry* FilterEntry::GetNthPin(PIN_DIRECTION direction, int n) const {
     int seen = 0;
-    for (int i = 0; i < pinCount; ++i) {
-        PinEntry* entry = pins[i];
+    for (const std::unique_ptr<PinEntry>& entry : pins) {
         if (!entry || entry->Direction() != static_cast<int>(direction)) continue;
-        if (seen++ == n) return entry;
+        if (seen++ == n) return entry.get();
     }
     return nullptr;
 }
@@ -119,17 +114,15 @@ bool FilterEntry::HasPropertyPages() const {
 
 bool FilterEntry::ShowPropertyPages(HWND owner) const {
     if (!filter) return false;
-    std::wstring caption = AnsiToWide(name);
+    std::wstring caption = AnsiToWide(Name());
     ScopedCom<ISpecifyPropertyPages> specify;
     CAUUID pages = {};
     WCHAR infoName[MAX_FILTER_NAME] = {};
     if (!QueryPages(filter, specify, &pages, infoName)) return false;
     bool shown = false;
     if (pages.cElems > 0) {
-        IUnknown* object = filter;
         const WCHAR* title = caption.empty() ? infoName : caption.c_str();
-        shown = SUCCEEDED(OleCreatePropertyFrame(owner, 0, 0, title, 1, &object, pages.cElems, pages.pElems, 0, 0,
-                                                 nullptr));
+        shown = SUCCEEDED(ShowPropertyFrame(owner, title, filter, pages));
     }
     CoTaskMemFree(pages.pElems);
     return shown;

@@ -3,7 +3,11 @@
 #include <windows.h>
 #include <dshow.h>
 
-class PinEntry;
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "media/PinEntry.h"
 
 class FilterEntry {
 public:
@@ -27,16 +31,17 @@ public:
     IBaseFilter* Filter() const { return filter; }
     bool OwnsFilter() const { return ownsFilter; }
     // In the ANSI code page, or null when the filter never told it.
-    const char* Name() const { return name; }
-    int PinCount() const { return pinCount; }
-    PinEntry* Pin(int index) const { return index >= 0 && index < pinCount ? pins[index] : nullptr; }
+    const char* Name() const { return named ? name.c_str() : nullptr; }
+    int PinCount() const { return static_cast<int>(pins.size()); }
+    PinEntry* Pin(int index) const { return index >= 0 && index < PinCount() ? pins[index].get() : nullptr; }
 
 private:
     bool AppendPin(IPin* pin);
 
     IBaseFilter* filter;
-    int pinCount = 0;
-    PinEntry** pins = nullptr;
-    char* name = nullptr;
+    // In enumeration order; a slot is empty when its entry could not be made.
+    std::vector<std::unique_ptr<PinEntry>> pins;
+    std::string name;
+    bool named = false;
     bool ownsFilter;
 };

@@ -1,32 +1,34 @@
 #include "media/FilterList.h"
 
-#include <cstdlib>
 #include <new>
 
 #include "framework/Scoped.h"
 #include "media/FilterEntry.h"
 
+FilterList::FilterList() = default;
+
 FilterList::~FilterList() { Clear(); }
 
 int FilterList::Add(IBaseFilter* filter, bool ownsFilter) {
-    void* grown = realloc(items, sizeof(FilterEntry*) * (count + 1));
-    if (!grown) return -1;
-    items = static_cast<FilterEntry**>(grown);
-    items[count] = new (std::nothrow) FilterEntry(filter, ownsFilter);
-    ++count;
-    return count - 1;
+    // Room first: once the entry holds an owned reference, nothing may fail and drop it.
+    try {
+        items.reserve(items.size() + 1);
+    } catch (...) {
+        return -1;
+    }
+    items.emplace_back(new (std::nothrow) FilterEntry(filter, ownsFilter));
+    return Count() - 1;
 }
 
+// In index order: the entries give their references back in the order they were added.
 void FilterList::Clear() {
-    for (int i = 0; i < count; ++i) delete items[i];
-    free(items);
-    items = nullptr;
-    count = 0;
+    for (std::unique_ptr<FilterEntry>& entry : items) entry.reset();
+    items.clear();
 }
 
 void FilterList::ClearPins() {
-    for (int i = 0; i < count; ++i)
-        if (items[i]) items[i]->ClearPins();
+    for (std::unique_ptr<FilterEntry>& entry : items)
+        if (entry) entry->ClearPins();
 }
 
 int EnumerateFilters(IFilterGraph* graph, FilterList* list, bool owning) {

@@ -3,11 +3,14 @@
 #include <windows.h>
 #include <dshow.h>
 
-class FilterEntry;
+#include <memory>
+#include <vector>
+
+#include "media/FilterEntry.h"
 
 class FilterList {
 public:
-    FilterList() = default;
+    FilterList();
     virtual ~FilterList();
     FilterList(const FilterList&) = delete;
     FilterList& operator=(const FilterList&) = delete;
@@ -18,12 +21,12 @@ public:
     // Gives back every entry's pins and keeps the filters: pins must not outlive their filter's
     // place in the graph (a splitter frees its output pins when its input is disconnected).
     void ClearPins();
-    int Count() const { return count; }
-    FilterEntry* Item(int index) const { return index >= 0 && index < count ? items[index] : nullptr; }
+    int Count() const { return static_cast<int>(items.size()); }
+    FilterEntry* Item(int index) const { return index >= 0 && index < Count() ? items[index].get() : nullptr; }
 
 private:
-    int count = 0;
-    FilterEntry** items = nullptr;
+    // In the order of adding; a slot is empty when its entry could not be made.
+    std::vector<std::unique_ptr<FilterEntry>> items;
 };
 
 // Appends every filter of the graph; owning entries give their reference back when destroyed.

@@ -1,5 +1,6 @@
 #include "media/directshow/DirectShowServices.h"
 
+#include <olectl.h>
 #include <qedit.h>
 
 namespace {
@@ -26,6 +27,12 @@ HRESULT DirectShowServices::CreateShellLink(IShellLinkA** link) {
     *link = nullptr;
     return CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                             reinterpret_cast<void**>(link));
+}
+
+HRESULT DirectShowServices::ShowPropertyFrame(HWND owner, const WCHAR* caption, IUnknown* object,
+                                              const CAUUID& pages) {
+    if (!object) return E_POINTER;
+    return OleCreatePropertyFrame(owner, 0, 0, caption, 1, &object, pages.cElems, pages.pElems, 0, 0, nullptr);
 }
 
 DirectShowServices& CurrentDirectShowServices() { return installed ? *installed : platformServices; }

@@ -16,6 +16,8 @@ public:
     virtual HRESULT CreateMediaDetector(IMediaDet** detector);
     // CoCreateInstance(CLSID_ShellLink, in-process server, IID_IShellLinkA).
     virtual HRESULT CreateShellLink(IShellLinkA** link);
+    // OleCreatePropertyFrame for one object with the given pages; returns when the user closes it.
+    virtual HRESULT ShowPropertyFrame(HWND owner, const WCHAR* caption, IUnknown* object, const CAUUID& pages);
 };
 
 // The services in force: the platform's unless a test installed others.
@@ -28,3 +30,6 @@ inline HRESULT CreateMediaDetector(IMediaDet** detector) {
     return CurrentDirectShowServices().CreateMediaDetector(detector);
 }
 inline HRESULT CreateShellLink(IShellLinkA** link) { return CurrentDirectShowServices().CreateShellLink(link); }
+inline HRESULT ShowPropertyFrame(HWND owner, const WCHAR* caption, IUnknown* object, const CAUUID& pages) {
+    return CurrentDirectShowServices().ShowPropertyFrame(owner, caption, object, pages);
+}

@@ -86,11 +86,39 @@ struct FakePin : IPin, FakeObject {
     FAKE_STUB(EndOfStream, ()) FAKE_STUB(BeginFlush, ()) FAKE_STUB(EndFlush, ())
 };
 
+// A filter's property pages: answered by the filter that points at it, counted with it.
+struct FakePages : ISpecifyPropertyPages {
+    FakeObject* filter = nullptr;
+    std::vector<GUID> pages;
+    STDMETHOD(QueryInterface)(REFIID, void**) override { return E_NOTIMPL; }
+    STDMETHOD_(ULONG, AddRef)() override { return ++filter->refs; }
+    STDMETHOD_(ULONG, Release)() override { return filter->Released(); }
+    // On success the list comes from CoTaskMemAlloc and is the caller's to free.
+    STDMETHOD(GetPages)(CAUUID* out) override {
+        HRESULT hr = FakeCall("GetPages");
+        if (FAILED(hr)) return hr;
+        out->cElems = static_cast<ULONG>(pages.size());
+        out->pElems = static_cast<GUID*>(CoTaskMemAlloc(sizeof(GUID) * (pages.size() + 1)));
+        for (size_t i = 0; i < pages.size(); ++i) out->pElems[i] = pages[i];
+        lastList = out->pElems;
+        return hr;
+    }
+    void* lastList = nullptr;
+};
+
 struct FakeFilter : IBaseFilter, FakeObject {
     std::vector<IPin*> pins;
     FakeEnum<IEnumPins, IPin> pinEnum;
     IFilterGraph* infoGraph = nullptr;  // handed out, with a reference, by QueryFilterInfo
-    FAKE_UNKNOWN(IID_IBaseFilter)
+    FakePages* pages = nullptr;         // answered for ISpecifyPropertyPages when set
+    STDMETHOD(QueryInterface)(REFIID riid, void** out) override {
+        if (riid == IID_ISpecifyPropertyPages && pages) {
+            pages->filter = this;
+            return Answer(true, pages, out);
+        }
+        return Answer(riid == IID_IBaseFilter && SUCCEEDED(FakeCall("QueryInterface:" + name)), this, out);
+    }
+    FAKE_REFS
     STDMETHOD(EnumPins)(IEnumPins** out) override { *out = pinEnum.Start(pins); return S_OK; }
     STDMETHOD(QueryFilterInfo)(FILTER_INFO* info) override {
         MultiByteToWideChar(CP_UTF8, 0, name.c_str(), -1, info->achName, MAX_FILTER_NAME);
@@ -201,6 +229,14 @@ struct FakeGraph : IGraphBuilder, DirectShowServices, FakeObject {
         event.name = "IMediaEvent";
         seeking.name = "IMediaSeeking";
         video.name = "IVideoWindow";
+    }
+    // Logged as "PropertyFrame(<caption>,<object's name>,<page count>)".
+    HRESULT ShowPropertyFrame(HWND, const WCHAR* caption, IUnknown* object, const CAUUID& pages) override {
+        char narrow[MAX_FILTER_NAME] = {};
+        WideCharToMultiByte(CP_UTF8, 0, caption, -1, narrow, sizeof(narrow), nullptr, nullptr);
+        return FakeCall("PropertyFrame(" + std::string(narrow) + "," +
+                        static_cast<FakeFilter*>(static_cast<IBaseFilter*>(object))->name + "," +
+                        std::to_string(pages.cElems) + ")");
     }
     HRESULT CreateFilterGraph(IGraphBuilder** out) override {
         HRESULT hr = FakeCall("CreateFilterGraph");

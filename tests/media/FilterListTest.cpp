@@ -5,6 +5,11 @@
 #include "media/FilterList.h"
 #include "media/PinEntry.h"
 
+#include <qedit.h>
+
+#include <string>
+#include <vector>
+
 TEST(FilterListTest, EnumerationAppendsAndOnlyOwningEntriesGiveTheFilterBack) {
     FakeGraph graph;
     FakeFilter reader, splitter;
@@ -29,4 +34,49 @@ TEST(FilterListTest, EnumerationAppendsAndOnlyOwningEntriesGiveTheFilterBack) {
     // The borrowing entries leave the enumeration's reference with whoever holds the list.
     EXPECT_EQ(1u, splitter.refs);
     EXPECT_EQ(0u, input.refs + output.refs + graph.refs);
+}
+
+TEST(FilterListTest, PropertyPagesOpenOnlyForAFilterThatListsSomeAndEverythingGoesBack) {
+    FakeGraph graph;
+    SetDirectShowServices(&graph);
+    IMalloc* allocator = nullptr;
+    ASSERT_EQ(S_OK, CoGetMalloc(1, &allocator));
+    struct Case {
+        const char* label;
+        bool hasPages;
+        std::vector<GUID> pages;
+        HRESULT getPages, frame;
+        bool shown;
+    } cases[] = {
+        {"no pages interface", false, {}, S_OK, S_OK, false},
+        {"an empty list", true, {}, S_OK, S_OK, false},
+        {"the list refused", true, {CLSID_FilterGraph}, E_FAIL, S_OK, false},
+        {"two pages", true, {CLSID_FilterGraph, CLSID_MediaDet}, S_OK, S_OK, true},
+        {"the frame refused", true, {CLSID_FilterGraph}, S_OK, E_FAIL, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        FakeFilter decoder;
+        FakePages pages;
+        decoder.name = "Decoder";
+        pages.pages = c.pages;
+        decoder.pages = c.hasPages ? &pages : nullptr;
+        fakeResults = {{"GetPages", c.getPages}, {"PropertyFrame", c.frame}};
+        FilterEntry entry(&decoder, false);
+        TakeLog();
+        bool listed = c.hasPages && !c.pages.empty() && SUCCEEDED(c.getPages);
+        EXPECT_EQ(listed, entry.HasPropertyPages());
+        EXPECT_EQ(c.shown, entry.ShowPropertyPages(nullptr));
+        Calls frames;
+        for (const std::string& call : TakeLog())
+            if (call.rfind("PropertyFrame", 0) == 0) frames.push_back(call);
+        EXPECT_EQ(listed ? Calls{"PropertyFrame(Decoder,Decoder," + std::to_string(c.pages.size()) + ")"} : Calls{},
+                  frames);
+        if (pages.lastList) {
+            EXPECT_EQ(0, allocator->DidAlloc(pages.lastList));
+        }
+        EXPECT_EQ(0u, decoder.refs);
+    }
+    allocator->Release();
+    SetDirectShowServices(nullptr);
 }

@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+#include "media/BoundedCall.h"
+
 namespace {
 // Every test executable runs with COM and the common controls ready, as the program does.
 class ProgramEnvironment : public ::testing::Environment {
@@ -14,6 +16,8 @@ public:
         CoInitialize(nullptr);
         INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
         InitCommonControlsEx(&controls);
+        // After gtest's last word, with its verdict, as the program ends after its window.
+        atexit([] { EndProcessIfCallsAbandoned(::testing::UnitTest::GetInstance()->Passed() ? 0 : 1); });
     }
     void TearDown() override { CoUninitialize(); }
 };
