@@ -19,7 +19,7 @@ const char* OutcomeText(Outcome outcome) { return outcome == Refused ? "refused"
 // Makes the files of the corpus and undoes what they need undone (locks, huge files, long names).
 class Corpus {
 public:
-    Corpus() : folder(TestScratchFolder("hostile")) {
+    Corpus() : folder(TestScratchFolder("hostile-corpus")) {
         clip.Load(TestMediaPath("clip.avi"));
         RiffImage wav;
         wav.Load(TestMediaPath("audio.wav"));
