@@ -307,6 +307,12 @@ std::vector<HostileCase> NameCases() {
         {"path of 400 characters", Refused, [](Corpus& c) { return c.PathOfLength(400, ".avi"); }, true},
         {"path of 260 characters, dropped", Refused, [](Corpus& c) { return c.PathOfLength(MAX_PATH, ".avi"); }},
         {"file held open exclusively by another", Refused, [](Corpus& c) { return c.LockedCopy("locked.avi"); }},
+        {"device name NUL.avi", Refused, [](Corpus& c) { return c.Path("NUL.avi"); }},
+        {"device name CON.avi", Refused, [](Corpus& c) { return c.Path("CON.avi"); }},
+        {"named pipe that never sends a byte", Refused, [](Corpus& c) {
+             const char* pipe = "\\\\.\\pipe\\corvantile-silent.avi";
+             c.handles.push_back(CreateNamedPipeA(pipe, PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 4, 4096, 4096, 0, nullptr));
+             return std::string(pipe); }},
     };
 }
 
