@@ -13,7 +13,9 @@
 
 namespace {
 enum Outcome { Refused, Plays, Either };
-const char* OutcomeText(Outcome outcome) { return outcome == Refused ? "refused" : outcome == Plays ? "plays" : "either"; }
+const char* OutcomeText(Outcome outcome) {
+    return outcome == Refused ? "refused" : outcome == Plays ? "plays" : "either";
+}
 
 
 // Makes the files of the corpus and undoes what they need undone (locks, huge files, long names).
@@ -68,6 +70,13 @@ public:
         CopyFileW(Wide(TestMediaPath("clip.avi")).c_str(), path.c_str(), FALSE);
         widePaths.push_back(path);
         return path;
+    }
+    // The ANSI spelling of such a copy's name (unspellable characters become '?'), or its short name.
+    std::string AnsiCopy(const wchar_t* name) { return Ansi(WideCopy(name)); }
+    std::string ShortCopy(const wchar_t* name) {
+        wchar_t shortName[MAX_PATH] = L"";
+        GetShortPathNameW(WideCopy(name).c_str(), shortName, MAX_PATH);
+        return Ansi(shortName);
     }
     // The clip's header with RIFF and movi sizes claiming 3 GB, the file made that long without
     // writing the gap, so it takes almost no disk.
@@ -140,122 +149,116 @@ HDROP WideDropHandle(const std::wstring& name) {
     return static_cast<HDROP>(memory);
 }
 
-// The first video frame's data, and its stated size.
-size_t FirstFrame(const RiffImage& image, uint32_t* size) {
-    RiffChunk frame = image.Find("00db");
-    *size = frame.size;
-    return frame.offset + 8;
+using Damage = std::function<void(RiffImage&)>;
+
+HostileCase Avi(const std::string& name, Outcome expected, const std::string& file, const Damage& damage) {
+    return {name, expected, [file, damage](Corpus& c) { return c.DamagedClip(file, damage); }};
 }
 
+HostileCase Wav(const std::string& name, const std::string& file, const Damage& damage) {
+    return {name, Either, [file, damage](Corpus& c) { return c.DamagedWav(file, damage); }};
+}
+
+// Writes value at each of the given offsets into a chunk's data.
+void PutAt(RiffImage& image, const char* chunk, int nth, std::initializer_list<size_t> offsets, uint32_t value) {
+    for (size_t offset : offsets) image.Put32(image.DataOf(chunk, nth) + offset, value);
+}
+
+void PutIndexOffsets(RiffImage& image, const std::function<void(size_t entry)>& put) {
+    RiffChunk index = image.Find("idx1");
+    for (size_t at = index.offset + 8; at + 16 <= index.offset + 8 + index.size; at += 16) put(at);
+}
+
+// Field offsets: avih +0 µs per frame, +24 streams, +32 width, +36 height; strh +20 scale, +24 rate;
+// video strf +4 width, +8 height; audio strf +4 sample rate, +8 bytes per second.
 // Cut inside the first frame, far index offsets, a silent rate of 0 and the 3 GB sparse file once
 // blocked the platform's splitter for good: the open must give up on them at its time limit.
 std::vector<HostileCase> DamagedAviCases() {
-    // Field offsets: avih +32 width, +36 height, +0 µs per frame, +24 streams; strh +20 scale,
-    // +24 rate; video strf +4 width, +8 height; audio strf +4 sample rate, +8 bytes per second.
     return {
-        {"avi cut after the RIFF header", Refused, [](Corpus& c) { return c.DamagedClip("cut-riff.avi", [](RiffImage& i) { i.Cut(12); }); }},
-        {"avi cut inside the main header", Refused, [](Corpus& c) { return c.DamagedClip("cut-avih.avi", [](RiffImage& i) { i.Cut(40); }); }},
-        {"avi cut where the frames begin (header only)", Either, [](Corpus& c) {
-             return c.DamagedClip("cut-header.avi", [](RiffImage& i) { i.Cut(i.Find("movi").offset); }); }},
-        {"avi cut inside the first video frame", Either, [](Corpus& c) {
-             return c.DamagedClip("cut-frame1.avi", [](RiffImage& i) { uint32_t n; i.Cut(FirstFrame(i, &n) + n / 2); }); }},
-        {"avi cut in the middle of the frames", Either, [](Corpus& c) {
-             return c.DamagedClip("cut-middle.avi", [](RiffImage& i) { i.Cut(i.Find("00db", 40).offset + 100); }); }},
-        {"avi cut in the middle of the index", Either, [](Corpus& c) {
-             return c.DamagedClip("cut-index.avi", [](RiffImage& i) { i.Cut(i.DataOf("idx1") + 1000); }); }},
-        {"RIFF size far past the end", Either, [](Corpus& c) {
-             return c.DamagedClip("riff-huge.avi", [](RiffImage& i) { i.Put32(4, 0xFFFFFFF0u); }); }},
-        {"RIFF size of 4", Either, [](Corpus& c) { return c.DamagedClip("riff-tiny.avi", [](RiffImage& i) { i.Put32(4, 4); }); }},
-        {"hdrl LIST size far past the end", Either, [](Corpus& c) {
-             return c.DamagedClip("hdrl-huge.avi", [](RiffImage& i) { i.Put32(i.Find("hdrl").offset + 4, 0xFFFFFF00u); }); }},
-        {"movi LIST size far past the end", Either, [](Corpus& c) {
-             return c.DamagedClip("movi-huge.avi", [](RiffImage& i) { i.Put32(i.Find("movi").offset + 4, 0x7FFFFFFFu); }); }},
-        {"movi LIST size of 4", Either, [](Corpus& c) {
-             return c.DamagedClip("movi-empty.avi", [](RiffImage& i) { i.Put32(i.Find("movi").offset + 4, 4); }); }},
-        {"strl LIST size of 4", Either, [](Corpus& c) {
-             return c.DamagedClip("strl-tiny.avi", [](RiffImage& i) { i.Put32(i.Find("strl").offset + 4, 4); }); }},
-        {"strf size of 256 MB", Either, [](Corpus& c) {
-             return c.DamagedClip("strf-huge.avi", [](RiffImage& i) { i.Put32(i.Find("strf").offset + 4, 0x10000000u); }); }},
-        {"dimensions 0 x 0", Either, [](Corpus& c) {
-             return c.DamagedClip("size-0x0.avi", [](RiffImage& i) {
-                 for (size_t at : {i.DataOf("avih") + 32, i.DataOf("avih") + 36, i.DataOf("strf") + 4, i.DataOf("strf") + 8})
-                     i.Put32(at, 0);
-             }); }},
-        {"dimensions 65535 x 65535", Either, [](Corpus& c) {
-             return c.DamagedClip("size-65535.avi", [](RiffImage& i) {
-                 for (size_t at : {i.DataOf("avih") + 32, i.DataOf("avih") + 36, i.DataOf("strf") + 4, i.DataOf("strf") + 8})
-                     i.Put32(at, 65535);
-             }); }},
-        {"negative height", Either, [](Corpus& c) {
-             return c.DamagedClip("size-negative.avi", [](RiffImage& i) {
-                 i.Put32(i.DataOf("avih") + 36, static_cast<uint32_t>(-240));
-                 i.Put32(i.DataOf("strf") + 8, static_cast<uint32_t>(-240));
-             }); }},
-        {"frame rate 0/0", Either, [](Corpus& c) {
-             return c.DamagedClip("rate-zero.avi", [](RiffImage& i) {
-                 i.Put32(i.DataOf("avih"), 0);
-                 i.Put32(i.DataOf("strh") + 20, 0);
-                 i.Put32(i.DataOf("strh") + 24, 0);
-             }); }},
-        {"frame rate 4294967295/1", Either, [](Corpus& c) {
-             return c.DamagedClip("rate-huge.avi", [](RiffImage& i) {
-                 i.Put32(i.DataOf("avih"), 1);
-                 i.Put32(i.DataOf("strh") + 20, 1);
-                 i.Put32(i.DataOf("strh") + 24, 0xFFFFFFFFu);
-             }); }},
-        {"frame scale 4294967295", Either, [](Corpus& c) {
-             return c.DamagedClip("scale-huge.avi", [](RiffImage& i) {
-                 i.Put32(i.DataOf("avih"), 0xFFFFFFFFu);
-                 i.Put32(i.DataOf("strh") + 20, 0xFFFFFFFFu);
-                 i.Put32(i.DataOf("strh") + 24, 1);
-             }); }},
-        {"every idx1 offset near 0xFFFFFF00", Either, [](Corpus& c) {
-             return c.DamagedClip("index-far.avi", [](RiffImage& i) {
-                 RiffChunk index = i.Find("idx1");
-                 for (size_t at = index.offset + 8; at + 16 <= index.offset + 8 + index.size; at += 16)
-                     i.Put32(at + 8, 0xFFFFFF00u + static_cast<uint32_t>((at / 16) & 0xF));
-             }); }},
-        {"audio scale, rate and sample rate all 0", Either, [](Corpus& c) {
-             return c.DamagedClip("audio-rate-zero.avi", [](RiffImage& i) {
-                 i.Put32(i.DataOf("strh", 1) + 20, 0);
-                 i.Put32(i.DataOf("strh", 1) + 24, 0);
-                 i.Put32(i.DataOf("strf", 1) + 4, 0);
-                 i.Put32(i.DataOf("strf", 1) + 8, 0);
-             }); }},
-        {"no streams at all", Refused, [](Corpus& c) {
-             return c.DamagedClip("no-streams.avi", [](RiffImage& i) {
-                 i.Put32(i.DataOf("avih") + 24, 0);
-                 i.PutId(i.Find("strl", 1).offset, "JUNK");
-                 i.PutId(i.Find("strl").offset, "JUNK");
-             }); }},
-        {"index naming a stream that does not exist", Either, [](Corpus& c) {
-             return c.DamagedClip("index-stream7.avi", [](RiffImage& i) {
-                 RiffChunk index = i.Find("idx1");
-                 for (size_t at = index.offset + 8; at + 16 <= index.offset + 8 + index.size; at += 16) i.PutId(at, "07dc");
-             }); }},
-        {"no index", Either, [](Corpus& c) { return c.DamagedClip("no-index.avi", [](RiffImage& i) { i.PutId(i.Find("idx1").offset, "JUNK"); }); }},
+        Avi("avi cut after the RIFF header", Refused, "cut-riff.avi", [](RiffImage& i) { i.Cut(12); }),
+        Avi("avi cut inside the main header", Refused, "cut-avih.avi", [](RiffImage& i) { i.Cut(40); }),
+        Avi("avi cut where the frames begin (header only)", Either, "cut-header.avi",
+            [](RiffImage& i) { i.Cut(i.Find("movi").offset); }),
+        Avi("avi cut inside the first video frame", Either, "cut-frame1.avi", [](RiffImage& i) {
+            RiffChunk frame = i.Find("00db");
+            i.Cut(frame.offset + 8 + frame.size / 2);
+        }),
+        Avi("avi cut in the middle of the frames", Either, "cut-middle.avi",
+            [](RiffImage& i) { i.Cut(i.Find("00db", 40).offset + 100); }),
+        Avi("avi cut in the middle of the index", Either, "cut-index.avi",
+            [](RiffImage& i) { i.Cut(i.DataOf("idx1") + 1000); }),
+        Avi("RIFF size far past the end", Either, "riff-huge.avi", [](RiffImage& i) { i.Put32(4, 0xFFFFFFF0u); }),
+        Avi("RIFF size of 4", Either, "riff-tiny.avi", [](RiffImage& i) { i.Put32(4, 4); }),
+        Avi("hdrl LIST size far past the end", Either, "hdrl-huge.avi",
+            [](RiffImage& i) { i.Put32(i.Find("hdrl").offset + 4, 0xFFFFFF00u); }),
+        Avi("movi LIST size far past the end", Either, "movi-huge.avi",
+            [](RiffImage& i) { i.Put32(i.Find("movi").offset + 4, 0x7FFFFFFFu); }),
+        Avi("movi LIST size of 4", Either, "movi-empty.avi",
+            [](RiffImage& i) { i.Put32(i.Find("movi").offset + 4, 4); }),
+        Avi("strl LIST size of 4", Either, "strl-tiny.avi",
+            [](RiffImage& i) { i.Put32(i.Find("strl").offset + 4, 4); }),
+        Avi("strf size of 256 MB", Either, "strf-huge.avi",
+            [](RiffImage& i) { i.Put32(i.Find("strf").offset + 4, 0x10000000u); }),
+        Avi("dimensions 0 x 0", Either, "size-0x0.avi", [](RiffImage& i) {
+            PutAt(i, "avih", 0, {32, 36}, 0);
+            PutAt(i, "strf", 0, {4, 8}, 0);
+        }),
+        Avi("dimensions 65535 x 65535", Either, "size-65535.avi", [](RiffImage& i) {
+            PutAt(i, "avih", 0, {32, 36}, 65535);
+            PutAt(i, "strf", 0, {4, 8}, 65535);
+        }),
+        Avi("negative height", Either, "size-negative.avi", [](RiffImage& i) {
+            PutAt(i, "avih", 0, {36}, static_cast<uint32_t>(-240));
+            PutAt(i, "strf", 0, {8}, static_cast<uint32_t>(-240));
+        }),
+        Avi("frame rate 0/0", Either, "rate-zero.avi", [](RiffImage& i) {
+            PutAt(i, "avih", 0, {0}, 0);
+            PutAt(i, "strh", 0, {20, 24}, 0);
+        }),
+        Avi("frame rate 4294967295/1", Either, "rate-huge.avi", [](RiffImage& i) {
+            PutAt(i, "avih", 0, {0}, 1);
+            PutAt(i, "strh", 0, {20}, 1);
+            PutAt(i, "strh", 0, {24}, 0xFFFFFFFFu);
+        }),
+        Avi("frame scale 4294967295", Either, "scale-huge.avi", [](RiffImage& i) {
+            PutAt(i, "avih", 0, {0}, 0xFFFFFFFFu);
+            PutAt(i, "strh", 0, {20}, 0xFFFFFFFFu);
+            PutAt(i, "strh", 0, {24}, 1);
+        }),
+        Avi("every idx1 offset near 0xFFFFFF00", Either, "index-far.avi", [](RiffImage& i) {
+            PutIndexOffsets(i, [&](size_t at) { i.Put32(at + 8, 0xFFFFFF00u + ((at / 16) & 0xF)); });
+        }),
+        Avi("audio scale, rate and sample rate all 0", Either, "audio-rate-zero.avi", [](RiffImage& i) {
+            PutAt(i, "strh", 1, {20, 24}, 0);
+            PutAt(i, "strf", 1, {4, 8}, 0);
+        }),
+        Avi("no streams at all", Refused, "no-streams.avi", [](RiffImage& i) {
+            PutAt(i, "avih", 0, {24}, 0);
+            i.PutId(i.Find("strl", 1).offset, "JUNK");
+            i.PutId(i.Find("strl").offset, "JUNK");
+        }),
+        Avi("index naming a stream that does not exist", Either, "index-stream7.avi",
+            [](RiffImage& i) { PutIndexOffsets(i, [&](size_t at) { i.PutId(at, "07dc"); }); }),
+        Avi("no index", Either, "no-index.avi", [](RiffImage& i) { i.PutId(i.Find("idx1").offset, "JUNK"); }),
         {"audio-only avi", Either, [](Corpus& c) { return c.Write("audio-only.avi", AudioOnlyAvi(c.wavBytes)); }},
         {"3 GB sparse file whose sizes claim 3 GB", Either, [](Corpus& c) { return c.Sparse("sparse-3gb.avi"); }},
     };
 }
 
+// fmt data: +0 tag, +2 channels, +4 sample rate, +8 bytes per second.
 std::vector<HostileCase> DamagedWavCases() {
-    // fmt data: +0 tag, +2 channels, +4 sample rate, +8 bytes per second.
     return {
-        {"wav whose format chunk is 2 bytes", Either, [](Corpus& c) {
-             return c.DamagedWav("fmt-short.wav", [](RiffImage& i) { i.Put32(i.Find("fmt ").offset + 4, 2); }); }},
-        {"wav whose format chunk claims 2 GB", Either, [](Corpus& c) {
-             return c.DamagedWav("fmt-huge.wav", [](RiffImage& i) { i.Put32(i.Find("fmt ").offset + 4, 0x7FFFFFFFu); }); }},
-        {"wav with an unknown tag, no channels and rate 0", Either, [](Corpus& c) {
-             return c.DamagedWav("fmt-zero.wav", [](RiffImage& i) {
-                 size_t at = i.DataOf("fmt ");
-                 i.Put16(at, 0xFFFF);
-                 i.Put16(at + 2, 0);
-                 i.Put32(at + 4, 0);
-                 i.Put32(at + 8, 0);
-             }); }},
-        {"wav without a format chunk", Either, [](Corpus& c) {
-             return c.DamagedWav("fmt-missing.wav", [](RiffImage& i) { i.PutId(i.Find("fmt ").offset, "junk"); }); }},
+        Wav("wav whose format chunk is 2 bytes", "fmt-short.wav",
+            [](RiffImage& i) { i.Put32(i.Find("fmt ").offset + 4, 2); }),
+        Wav("wav whose format chunk claims 2 GB", "fmt-huge.wav",
+            [](RiffImage& i) { i.Put32(i.Find("fmt ").offset + 4, 0x7FFFFFFFu); }),
+        Wav("wav with an unknown tag, no channels and rate 0", "fmt-zero.wav", [](RiffImage& i) {
+            i.Put16(i.DataOf("fmt "), 0xFFFF);
+            i.Put16(i.DataOf("fmt ") + 2, 0);
+            PutAt(i, "fmt ", 0, {4, 8}, 0);
+        }),
+        Wav("wav without a format chunk", "fmt-missing.wav",
+            [](RiffImage& i) { i.PutId(i.Find("fmt ").offset, "junk"); }),
     };
 }
 
@@ -265,8 +268,8 @@ std::vector<HostileCase> NoiseAndEmptyCases() {
         std::string noise = std::string("noise.") + extension, empty = std::string("empty.") + extension;
         // Random bytes hold MPEG audio sync words often enough for the platform to play them as noise.
         Outcome noiseOutcome = strcmp(extension, "mp3") == 0 ? Either : Refused;
-        cases.push_back({"random bytes named ." + std::string(extension), noiseOutcome, [noise](Corpus& c) { return c.Noise(noise); }});
-        cases.push_back({"empty file named ." + std::string(extension), Refused, [empty](Corpus& c) { return c.Write(empty, ""); }});
+        cases.push_back({"random bytes named " + noise, noiseOutcome, [noise](Corpus& c) { return c.Noise(noise); }});
+        cases.push_back({"empty file named " + empty, Refused, [empty](Corpus& c) { return c.Write(empty, ""); }});
     }
     return cases;
 }
@@ -290,18 +293,16 @@ std::vector<HostileCase> NameCases() {
              MakeShortcut(c.Path("inner.lnk"), TestMediaPath("clip.avi"));
              MakeShortcut(c.Path("outer.lnk"), c.Path("inner.lnk"));
              return c.Path("outer.lnk"); }},
-        {"Hangul name through its ANSI spelling", Refused, [](Corpus& c) { return Corpus::Ansi(c.WideCopy(L"\uc601\ud654.avi")); }},
-        {"Hangul name dropped by the shell in UTF-16", Refused, [](Corpus& c) { c.wideDrop = c.WideCopy(L"\ud55c\uad6d.avi");
+        {"Hangul name through its ANSI spelling", Refused, [](Corpus& c) { return c.AnsiCopy(L"\uc601\ud654.avi"); }},
+        {"Hangul name dropped by the shell in UTF-16", Refused, [](Corpus& c) {
+             c.wideDrop = c.WideCopy(L"\ud55c\uad6d.avi");
              return std::string(); }},
-        {"Hangul name through its short name", Either, [](Corpus& c) {
-             wchar_t shortName[MAX_PATH] = L"";
-             GetShortPathNameW(c.WideCopy(L"\uc601\ud654 \uc601\ud654.avi").c_str(), shortName, MAX_PATH);
-             return Corpus::Ansi(shortName); }},
-        {"emoji name through its ANSI spelling", Refused, [](Corpus& c) { return Corpus::Ansi(c.WideCopy(L"movie \U0001F3AC.avi")); }},
-        {"emoji name through its short name", Either, [](Corpus& c) {
-             wchar_t shortName[MAX_PATH] = L"";
-             GetShortPathNameW(c.WideCopy(L"\U0001F3AC\U0001F3AC.avi").c_str(), shortName, MAX_PATH);
-             return Corpus::Ansi(shortName); }},
+        {"Hangul name through its short name", Either,
+         [](Corpus& c) { return c.ShortCopy(L"\uc601\ud654 \uc601\ud654.avi"); }},
+        {"emoji name through its ANSI spelling", Refused,
+         [](Corpus& c) { return c.AnsiCopy(L"movie \U0001F3AC.avi"); }},
+        {"emoji name through its short name", Either,
+         [](Corpus& c) { return c.ShortCopy(L"\U0001F3AC\U0001F3AC.avi"); }},
         {"path of 259 characters", Plays, [](Corpus& c) { return c.PathOfLength(MAX_PATH - 1, ".avi"); }},
         {"path of 260 characters", Refused, [](Corpus& c) { return c.PathOfLength(MAX_PATH, ".avi"); }, true},
         {"path of 400 characters", Refused, [](Corpus& c) { return c.PathOfLength(400, ".avi"); }, true},
@@ -381,9 +382,9 @@ protected:
         }
         RECT frame = {};
         GetWindowRect(window->m_hWnd, &frame);
-        printf("[ %-8s ] %s (%lu ms; the window's longest wait during the open %lu ms; picture %d x %d, window %ld x %ld)\n",
-               played ? "played" : "refused", hostile.name.c_str(), openMs, watch->LongestWait(), window->media.size.width,
-               window->media.size.height, frame.right - frame.left, frame.bottom - frame.top);
+        printf("[ %-8s ] %s (%lu ms; longest wait for the window %lu ms; picture %d x %d, window %ld x %ld)\n",
+               played ? "played" : "refused", hostile.name.c_str(), openMs, watch->LongestWait(),
+               window->media.size.width, window->media.size.height, frame.right - frame.left, frame.bottom - frame.top);
         fflush(stdout);
         window->CloseMedia();
         EXPECT_TRUE(NothingOpen());
