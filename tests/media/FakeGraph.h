@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include <qedit.h>
+
 #include "media/directshow/DirectShowServices.h"
 
 using Calls = std::vector<std::string>;
@@ -210,6 +212,57 @@ struct FakeVideo : IVideoWindow, FakeObject {
     FAKE_STUB(GetRestorePosition, (long*, long*, long*, long*)) FAKE_STUB(GetMaxIdealImageSize, (long*, long*))
 };
 
+// One stream as the media detector describes it; its format block holds 1, 2, 3, ...
+struct FakeStream {
+    GUID major, format;
+    ULONG blockSize;
+    double seconds;
+    double rate;  // negative: the detector knows none
+};
+
+// A media detector over the streams a test describes. As Wine's does, it hands out each format
+// block from CoTaskMemAlloc and an AddRef'ed pUnk (itself): both are the caller's to give back.
+// Logged: "put_Filename" and "put_CurrentStream(<index>)".
+struct FakeDetector : IMediaDet, FakeObject {
+    std::vector<FakeStream> streams;
+    long reported = -1;  // the stream count it claims; -1: the true one
+    std::vector<void*> blocks;
+    FakeStream current = {};
+    FAKE_UNKNOWN(IID_IMediaDet)
+    STDMETHOD(put_Filename)(BSTR) override { return FakeCall("put_Filename"); }
+    STDMETHOD(get_OutputStreams)(LONG* count) override {
+        *count = reported >= 0 ? reported : static_cast<LONG>(streams.size());
+        return S_OK;
+    }
+    STDMETHOD(put_CurrentStream)(LONG index) override {
+        FakeCall("put_CurrentStream(" + std::to_string(index) + ")");
+        if (index >= static_cast<LONG>(streams.size())) return E_INVALIDARG;
+        current = streams[static_cast<size_t>(index)];
+        return S_OK;
+    }
+    STDMETHOD(get_StreamLength)(double* seconds) override { *seconds = current.seconds; return S_OK; }
+    STDMETHOD(get_FrameRate)(double* rate) override {
+        *rate = current.rate;
+        return current.rate < 0 ? E_NOTIMPL : S_OK;
+    }
+    STDMETHOD(get_StreamMediaType)(AM_MEDIA_TYPE* type) override {
+        ZeroMemory(type, sizeof(*type));
+        type->majortype = current.major;
+        type->formattype = current.format;
+        type->cbFormat = current.blockSize;
+        type->pbFormat = static_cast<BYTE*>(CoTaskMemAlloc(current.blockSize));
+        for (ULONG i = 0; i < current.blockSize; ++i) type->pbFormat[i] = static_cast<BYTE>(i + 1);
+        blocks.push_back(type->pbFormat);
+        type->pUnk = static_cast<IMediaDet*>(this);
+        AddRef();
+        return S_OK;
+    }
+    FAKE_STUB(get_Filter, (IUnknown**)) FAKE_STUB(put_Filter, (IUnknown*)) FAKE_STUB(get_CurrentStream, (LONG*))
+    FAKE_STUB(get_StreamType, (GUID*)) FAKE_STUB(get_StreamTypeB, (BSTR*)) FAKE_STUB(get_Filename, (BSTR*))
+    FAKE_STUB(GetBitmapBits, (double, LONG*, char*, LONG, LONG)) FAKE_STUB(WriteBitmapBits, (double, LONG, LONG, BSTR))
+    FAKE_STUB(GetSampleGrabber, (ISampleGrabber**)) FAKE_STUB(EnterBitmapGrabMode, (double))
+};
+
 // Hands itself out as the graph to build. Its other interfaces are objects of their own, so the
 // log tells which one was released. A new graph starts a new log with no failures set.
 struct FakeGraph : IGraphBuilder, DirectShowServices, FakeObject {
@@ -217,6 +270,7 @@ struct FakeGraph : IGraphBuilder, DirectShowServices, FakeObject {
     FakeEvent event;
     FakeSeeking seeking;
     FakeVideo video;
+    FakeDetector detector;
     std::vector<IBaseFilter*> filters;
     FakeEnum<IEnumFilters, IBaseFilter> filterEnum;
     std::wstring renderedPath;
@@ -229,6 +283,12 @@ struct FakeGraph : IGraphBuilder, DirectShowServices, FakeObject {
         event.name = "IMediaEvent";
         seeking.name = "IMediaSeeking";
         video.name = "IVideoWindow";
+        detector.name = "IMediaDet";
+    }
+    HRESULT CreateMediaDetector(IMediaDet** out) override {
+        HRESULT hr = FakeCall("CreateMediaDetector");
+        if ((*out = SUCCEEDED(hr) ? &detector : nullptr)) detector.AddRef();
+        return hr;
     }
     // Logged as "PropertyFrame(<caption>,<object's name>,<page count>)".
     HRESULT ShowPropertyFrame(HWND, const WCHAR* caption, IUnknown* object, const CAUUID& pages) override {

@@ -8,103 +8,36 @@
 #include <cstring>
 #include <vector>
 
+#include "media/FakeGraph.h"
 #include "media/MediaProbe.h"
-#include "media/directshow/DirectShowServices.h"
 
 namespace {
-struct FakeStream {
-    GUID major, format;
-    ULONG blockSize;  // the format block holds 1, 2, 3, ...
-    double seconds;
-    double rate;  // negative: the detector knows none
-};
-
-#define PROBE_NOT_CALLED(signature) HRESULT STDMETHODCALLTYPE signature override { return E_NOTIMPL; }
-
-// Also the services that hand it out. As the real detector does, it gives each format block from
-// CoTaskMemAlloc and an AddRef'ed pUnk (itself): both are the caller's to give back.
-class FakeDetector : public IMediaDet, public DirectShowServices {
-public:
-    std::vector<FakeStream> streams;
-    long reported = -1;  // the stream count it claims; -1: the true one
-    std::vector<long> selected;
-    std::vector<void*> blocks;
-    int created = 0;
-    long refs = 1;
-
-    HRESULT CreateMediaDetector(IMediaDet** out) override {
-        ++created;
-        *out = this;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(++refs); }
-    ULONG STDMETHODCALLTYPE Release() override { return static_cast<ULONG>(--refs); }
-    HRESULT STDMETHODCALLTYPE put_Filename(BSTR) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE get_OutputStreams(LONG* count) override {
-        *count = reported >= 0 ? reported : static_cast<LONG>(streams.size());
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE put_CurrentStream(LONG index) override {
-        selected.push_back(index);
-        if (index >= static_cast<LONG>(streams.size())) return E_INVALIDARG;
-        current = streams[static_cast<size_t>(index)];
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_StreamLength(double* seconds) override {
-        *seconds = current.seconds;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_FrameRate(double* rate) override {
-        *rate = current.rate;
-        return current.rate < 0 ? E_NOTIMPL : S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_StreamMediaType(AM_MEDIA_TYPE* type) override {
-        ZeroMemory(type, sizeof(*type));
-        type->majortype = current.major;
-        type->formattype = current.format;
-        type->cbFormat = current.blockSize;
-        type->pbFormat = static_cast<BYTE*>(CoTaskMemAlloc(current.blockSize));
-        for (ULONG i = 0; i < current.blockSize; ++i) type->pbFormat[i] = static_cast<BYTE>(i + 1);
-        blocks.push_back(type->pbFormat);
-        type->pUnk = this;
-        AddRef();
-        return S_OK;
-    }
-    PROBE_NOT_CALLED(QueryInterface(REFIID, void**))
-    PROBE_NOT_CALLED(get_Filter(IUnknown**))
-    PROBE_NOT_CALLED(put_Filter(IUnknown*))
-    PROBE_NOT_CALLED(get_CurrentStream(LONG*))
-    PROBE_NOT_CALLED(get_StreamType(GUID*))
-    PROBE_NOT_CALLED(get_StreamTypeB(BSTR*))
-    PROBE_NOT_CALLED(get_Filename(BSTR*))
-    PROBE_NOT_CALLED(GetBitmapBits(double, LONG*, char*, LONG, LONG))
-    PROBE_NOT_CALLED(WriteBitmapBits(double, LONG, LONG, BSTR))
-    PROBE_NOT_CALLED(GetSampleGrabber(ISampleGrabber**))
-    PROBE_NOT_CALLED(EnterBitmapGrabMode(double))
-
-private:
-    FakeStream current = {};
-};
-
 const FakeStream kVideo = {MEDIATYPE_Video, FORMAT_VideoInfo, 88, 4.0, 25.0};
 const FakeStream kAudio = {MEDIATYPE_Audio, FORMAT_WaveFormatEx, 18, 4.5, -1.0};
 
 class ProbeMediaFake : public ::testing::Test {
 protected:
-    FakeDetector detector;
+    FakeGraph services;
+    FakeDetector& detector = services.detector;
     MediaFormatInfo info = {};
 
-    void SetUp() override { SetDirectShowServices(&detector); }
+    void SetUp() override { SetDirectShowServices(&services); }
     void TearDown() override {
         SetDirectShowServices(nullptr);
         // The detector and every pUnk it handed out are given back, whatever the verdict.
-        EXPECT_EQ(1, detector.refs);
+        EXPECT_EQ(0u, detector.refs);
     }
     bool Probe(const char* path, const std::vector<FakeStream>& streams) {
         detector.streams = streams;
-        detector.selected.clear();
+        TakeLog();
         return ProbeMedia(path, &info);
+    }
+    // The stream indexes the probe selected, and whether it created a detector at all.
+    Calls Selected() {
+        Calls found;
+        for (const std::string& call : TakeLog())
+            if (call.rfind("put_CurrentStream", 0) == 0 || call == "CreateMediaDetector") found.push_back(call);
+        return found;
     }
 };
 }  // namespace
@@ -115,8 +48,8 @@ TEST_F(ProbeMediaFake, RefusedExtensionsCreateNothingAndLeaveTheRecordZeroed) {
         memset(&info, 0xCD, sizeof(info));
         EXPECT_FALSE(Probe(path, {kVideo, kAudio})) << path;
         EXPECT_EQ(0, memcmp(&zero, &info, sizeof(info))) << path;
+        EXPECT_TRUE(Selected().empty()) << path;
     }
-    EXPECT_EQ(0, detector.created);
     // Only the final component's extension counts.
     EXPECT_TRUE(Probe("C:\\movies.mov\\clip", {kVideo}));
 }
@@ -147,10 +80,10 @@ TEST_F(ProbeMediaFake, StreamsFillTheRecordAndEveryFormatBlockIsFreed) {
 TEST_F(ProbeMediaFake, MpegNamesGetASecondStreamAndNeedVideo) {
     detector.reported = 1;
     EXPECT_TRUE(Probe("C:\\m\\movie.MPG", {kVideo, kAudio}));
-    EXPECT_EQ((std::vector<long>{0, 1}), detector.selected);
+    EXPECT_EQ((Calls{"CreateMediaDetector", "put_CurrentStream(0)", "put_CurrentStream(1)"}), Selected());
     EXPECT_FALSE(Probe("C:\\m\\song.mpeg", {kAudio}));
     EXPECT_TRUE(Probe("C:\\m\\movie.avi", {kVideo, kAudio}));
-    EXPECT_EQ((std::vector<long>{0}), detector.selected);
+    EXPECT_EQ((Calls{"CreateMediaDetector", "put_CurrentStream(0)"}), Selected());
 }
 
 TEST_F(ProbeMediaFake, AsfVideoWithoutFrameRatePlaysAtThirty) {

@@ -51,3 +51,23 @@ TEST_F(MainWindowHostileFilesTest, AFileThatNeverAnswersIsRefusedAndTheNextOneOp
         EXPECT_EQ(L"clip.avi", PaneText(0));
     }
 }
+
+// Every object that read the file (the probe's detector, the size probe's graph, the playing
+// graph) is released to the end by a close: nothing of ours keeps the file open.
+TEST_F(MainWindowTest, CloseLetsGoOfTheFileEveryTime) {
+    std::string copy = TestScratchFolder("close-lets-go") + "\\clip.avi";
+    ASSERT_TRUE(CopyFileA(TestMediaPath("clip.avi").c_str(), copy.c_str(), FALSE));
+    auto openExclusively = [&] {
+        HANDLE file = CreateFileA(copy.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return false;
+        CloseHandle(file);
+        return true;
+    };
+    for (int cycle = 0; cycle < 2; ++cycle) {
+        ASSERT_TRUE(window->OpenMedia(copy.c_str(), true));
+        PumpMessages(300);
+        EXPECT_FALSE(openExclusively());
+        window->CloseMedia();
+        EXPECT_TRUE(openExclusively()) << "cycle " << cycle;
+    }
+}
