@@ -2,7 +2,7 @@
 # Prepares the private Wine prefix once: Japanese fonts for the menus and dialogs.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
-ready="$WINEPREFIX/.corvantile-ready-4"
+ready="$WINEPREFIX/.corvantile-ready-5"
 [ -f "$ready" ] && exit 0
 mkdir -p "$WINEPREFIX"
 exec 9>"$WINEPREFIX.lock"
@@ -26,8 +26,10 @@ done
 "$WINE" reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d gdi /f >/dev/null 2>&1
 # The test programs' windows are not handed to a window manager: on a bare virtual display none
 # would answer, and Wine waits two seconds for it each time an active window is hidden.
-for exe in unit_tests.exe window_tests.exe media_tests.exe audio_tests.exe; do
+for exe in unit_tests.exe window_tests.exe media_tests.exe audio_tests.exe hostile_tests.exe; do
   "$WINE" reg add "HKCU\\Software\\Wine\\AppDefaults\\$exe\\X11 Driver" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 done
+# A crash ends the process at once: Wine's crash dialog would hold a test run until its time-out.
+"$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 "$WINESERVER" -w
 touch "$ready"

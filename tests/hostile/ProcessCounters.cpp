@@ -1,0 +1,147 @@
+#include "hostile/ProcessCounters.h"
+
+#include <psapi.h>
+#include <tlhelp32.h>
+
+#include <vector>
+
+namespace {
+// The layout of SystemHandleInformation (class 16), which Wine's server fills.
+struct HandleEntry {
+    ULONG ownerPid;
+    UCHAR objectType;
+    UCHAR flags;
+    USHORT handle;
+    PVOID object;
+    ACCESS_MASK access;
+};
+struct HandleTable {
+    ULONG count;
+    HandleEntry entries[1];
+};
+using QuerySystemInformation = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+
+std::string handleSource, gdiSource, userSource, memorySource;
+
+long KernelHandlesFromSystemTable() {
+    auto query = reinterpret_cast<QuerySystemInformation>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    if (!query) return -1;
+    std::vector<char> buffer(1 << 20);
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        ULONG needed = 0;
+        LONG status = query(16, buffer.data(), static_cast<ULONG>(buffer.size()), &needed);
+        if (status == 0) {
+            auto* table = reinterpret_cast<HandleTable*>(buffer.data());
+            long count = 0;
+            for (ULONG i = 0; i < table->count; ++i)
+                if (table->entries[i].ownerPid == GetCurrentProcessId()) ++count;
+            return count;
+        }
+        buffer.resize(buffer.size() * 4);
+    }
+    return -1;
+}
+
+// Wine accepts a handle's 16-bit index alone (as Windows did for 16-bit programs), so every
+// live object of a kind can be found by trying each index. Regions are left out: Wine makes and
+// frees them for its own window bookkeeping, a few more or fewer from one moment to the next.
+long GdiObjectsByIndex() {
+    long count = 0;
+    for (UINT_PTR i = 1; i < 0x10000; ++i) {
+        DWORD type = GetObjectType(reinterpret_cast<HGDIOBJ>(i));
+        if (type && type != OBJ_REGION) ++count;
+    }
+    return count;
+}
+
+BOOL CALLBACK CountOwnWindow(HWND window, LPARAM counter) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != GetCurrentProcessId()) return TRUE;
+    ++*reinterpret_cast<long*>(counter);
+    EnumChildWindows(window, [](HWND, LPARAM c) -> BOOL { ++*reinterpret_cast<long*>(c); return TRUE; }, counter);
+    return TRUE;
+}
+
+long UserObjectsByIndex() {
+    long count = 0;
+    EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&count));
+    for (UINT_PTR i = 1; i < 0x10000; ++i) {
+        if (IsMenu(reinterpret_cast<HMENU>(i))) {
+            ++count;
+            continue;
+        }
+        ICONINFO info;
+        if (GetIconInfo(reinterpret_cast<HICON>(i), &info)) {
+            ++count;
+            if (info.hbmColor) DeleteObject(info.hbmColor);
+            if (info.hbmMask) DeleteObject(info.hbmMask);
+        }
+    }
+    return count;
+}
+
+long ThreadCount() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    long count = 0;
+    THREADENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+    CloseHandle(snapshot);
+    return count;
+}
+
+long UnixFileDescriptors() {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA("Z:\\proc\\self\\fd\\*", &found);
+    if (search == INVALID_HANDLE_VALUE) return -1;
+    long count = 0;
+    do {
+        if (found.cFileName[0] != '.') ++count;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return count - 1;  // the search's own descriptor
+}
+}  // namespace
+
+ProcessCounters ReadProcessCounters() {
+    ProcessCounters counters;
+    DWORD handles = 0;
+    if (GetProcessHandleCount(GetCurrentProcess(), &handles) && handles > 0) {
+        counters.handles = static_cast<long>(handles);
+        handleSource = "GetProcessHandleCount";
+    } else {
+        counters.handles = KernelHandlesFromSystemTable();
+        handleSource = "NtQuerySystemInformation(SystemHandleInformation)";
+    }
+    DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    if (gdi > 0 && user > 0) {
+        counters.gdiObjects = static_cast<long>(gdi);
+        counters.userObjects = static_cast<long>(user);
+        gdiSource = userSource = "GetGuiResources";
+    } else {
+        counters.gdiObjects = GdiObjectsByIndex();
+        counters.userObjects = UserObjectsByIndex();
+        gdiSource = "GetObjectType over 16-bit indexes, regions left out";
+        userSource = "own windows + IsMenu/GetIconInfo over 16-bit indexes";
+    }
+    PROCESS_MEMORY_COUNTERS_EX memory = {};
+    memory.cb = sizeof(memory);
+    if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                             sizeof(memory))) {
+        bool privateAnswered = memory.PrivateUsage > 0;
+        counters.privateBytes = static_cast<long long>(privateAnswered ? memory.PrivateUsage : memory.PagefileUsage);
+        memorySource = privateAnswered ? "PrivateUsage" : "PagefileUsage (PrivateUsage reads 0)";
+    }
+    counters.threads = ThreadCount();
+    counters.fileDescriptors = UnixFileDescriptors();
+    return counters;
+}
+
+std::string CounterSources() {
+    return "handles: " + handleSource + "; GDI: " + gdiSource + "; USER: " + userSource + "; memory: " + memorySource;
+}
