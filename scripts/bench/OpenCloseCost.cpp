@@ -5,32 +5,16 @@
 #include <dshow.h>
 #include <psapi.h>
 #include <qedit.h>
-#include <tlhelp32.h>
 
 #include <cstdio>
 #include <functional>
 #include <string>
 
+#include "hostile/ProcessCounters.h"
 #include "resources/resource.h"
 #include "ui/MainWindow.h"
 
 namespace {
-struct Usage {
-    long threads, handles;
-    double privateMb;
-};
-
-long CountThreads() {
-    long count = 0;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    THREADENTRY32 entry = {};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
-        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
-    CloseHandle(snapshot);
-    return count;
-}
-
 // Wine opens files from its server, so /proc/self inside the program describes the wineserver:
 // the Linux threads and descriptors are counted from outside (scripts/bench/open-close-cost.sh),
 // which reads them while the program holds still after writing a mark.
@@ -44,19 +28,6 @@ void Mark(const char* label) {
     Sleep(1500);
 }
 
-Usage Measure() {
-    Usage usage = {};
-    usage.threads = CountThreads();
-    DWORD handles = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &handles);
-    usage.handles = static_cast<long>(handles);
-    PROCESS_MEMORY_COUNTERS_EX memory = {};
-    memory.cb = sizeof(memory);
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory));
-    // Wine leaves PrivateUsage at 0; the commit charge it reports is the same measure.
-    usage.privateMb = (memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage) / 1048576.0;
-    return usage;
-}
 
 void Pump(DWORD ms) {
     DWORD start = GetTickCount();
@@ -74,14 +45,14 @@ void Report(const char* what, int cycles, const std::function<void()>& cycle) {
     for (int i = 0; i < 3; ++i) cycle();  // warm-up: codecs, caches, the platform's one-off threads
     Pump(500);
     Mark((std::string(what) + " before").c_str());
-    Usage before = Measure();
+    ProcessCounters before = ReadProcessCounters();
     for (int i = 0; i < cycles; ++i) cycle();
     Pump(3000);  // threads the platform ends late
     Mark((std::string(what) + " after").c_str());
-    Usage after = Measure();
+    ProcessCounters after = ReadProcessCounters();
     printf("%-25s per cycle: %+.2f threads, %+.2f handles, %+.3f MB private (%d cycles)\n", what,
            double(after.threads - before.threads) / cycles, double(after.handles - before.handles) / cycles,
-           (after.privateMb - before.privateMb) / cycles, cycles);
+           (after.privateBytes - before.privateBytes) / 1048576.0 / cycles, cycles);
     fflush(stdout);
 }
 
@@ -181,8 +152,9 @@ int main(int argc, char** argv) {
     choose.running = 0;
     WaitForSingleObject(answering, INFINITE);
     CloseHandle(answering);
-    Usage end = Measure();
-    printf("at the end: %ld threads, %ld handles, %.1f MB private\n", end.threads, end.handles, end.privateMb);
+    ProcessCounters end = ReadProcessCounters();
+    printf("at the end: %ld threads, %ld handles, %.1f MB private\n", end.threads, end.handles,
+           end.privateBytes / 1048576.0);
     window.DestroyWindow();
     CoUninitialize();
     return 0;

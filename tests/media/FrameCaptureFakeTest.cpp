@@ -14,6 +14,7 @@
 #include "framework/Scoped.h"
 #include "media/FrameCapture.h"
 #include "media/directshow/DirectShowServices.h"
+#include "support/TestSupport.h"
 
 namespace {
 #define GRAB_NOT_CALLED(signature) HRESULT STDMETHODCALLTYPE signature override { return E_NOTIMPL; }
@@ -143,15 +144,6 @@ protected:
     }
 };
 
-// The bitmap's pixels read back as 24-bit rows.
-std::vector<BYTE> Pixels24(HBITMAP bitmap, int width, int height) {
-    BITMAPINFOHEADER header = {sizeof(header), width, height, 1, 24};
-    std::vector<BYTE> bits(static_cast<size_t>((width * 3 + 3) / 4 * 4 * height));
-    ScopedGetDC screen(nullptr);
-    GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), bits.data(), reinterpret_cast<BITMAPINFO*>(&header),
-              DIB_RGB_COLORS);
-    return bits;
-}
 }  // namespace
 
 TEST_F(FrameCaptureFake, NoPictureSizeMakesNoObject) {

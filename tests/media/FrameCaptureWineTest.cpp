@@ -53,15 +53,6 @@ std::string Level(const std::string& bmp, int x, int y) {
     return level;
 }
 
-// The bitmap's pixels as 24-bit rows.
-std::vector<BYTE> Pixels24(HBITMAP bitmap, int width, int height) {
-    BITMAPINFOHEADER header = {sizeof(header), width, height, 1, 24};
-    std::vector<BYTE> bits(static_cast<size_t>((width * 3 + 3) / 4 * 4 * height));
-    ScopedGetDC screen(nullptr);
-    GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), bits.data(), reinterpret_cast<BITMAPINFO*>(&header),
-              DIB_RGB_COLORS);
-    return bits;
-}
 }  // namespace
 
 TEST(FrameCaptureWine, ColourBarsLandInTheFileAtTheirPlaces) {

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "framework/Scoped.h"
 #include "media/BoundedCall.h"
 
 namespace {
@@ -186,4 +187,13 @@ HWND FindVisibleWindow(HWND parent, const wchar_t* className, HWND except) {
     else
         EnumThreadWindows(GetCurrentThreadId(), MatchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+std::vector<BYTE> Pixels24(HBITMAP bitmap, int width, int height) {
+    BITMAPINFOHEADER header = {sizeof(header), width, height, 1, 24};
+    std::vector<BYTE> bits(static_cast<size_t>((width * 3 + 3) / 4 * 4 * height));
+    ScopedGetDC screen(nullptr);
+    GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), bits.data(), reinterpret_cast<BITMAPINFO*>(&header),
+              DIB_RGB_COLORS);
+    return bits;
 }

@@ -34,6 +34,9 @@ HDROP MakeDropHandle(const std::vector<std::string>& names);
 // descendant of parent; never except.
 HWND FindVisibleWindow(HWND parent, const wchar_t* className, HWND except = nullptr);
 
+// A bitmap's pixels read back as bottom-up 24-bit rows.
+std::vector<BYTE> Pixels24(HBITMAP bitmap, int width, int height);
+
 // One step of real input, then a pause: a mouse button or relative move (mouseFlags with dx, dy),
 // or a key (key, up).
 struct InputStep {
