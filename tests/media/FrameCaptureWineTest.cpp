@@ -65,7 +65,7 @@ TEST(FrameCaptureWine, ColourBarsLandInTheFileAtTheirPlaces) {
         int width, height;
     } sizes[] = {{320, 240}, {160, 120}, {480, 360}};  // the native size, and scaled both ways
     for (const Size& size : sizes) {
-        ScopedGdiObject bitmap(Grab("bars.avi", 1000, size.width, size.height));
+        ScopedGdiObject bitmap(Grab("bars30.avi", 1000, size.width, size.height));
         ASSERT_TRUE(bitmap.Get()) << size.width;
         std::string path = folder + "\\bars.bmp";
         // Saving over an existing, longer file replaces it.
