@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <dshow.h>
 
+#include <cstring>
 #include <functional>
 #include <map>
 #include <string>
@@ -257,10 +258,30 @@ struct FakeDetector : IMediaDet, FakeObject {
         AddRef();
         return S_OK;
     }
+    // Logged as "GetBitmapBits(size|buffer <seconds> <w>x<h>)"; the picture is 24-bit pixels whose
+    // bytes count 1, 2, 3, ...
+    STDMETHOD(GetBitmapBits)(double seconds, LONG* size, char* buffer, LONG width, LONG height) override {
+        HRESULT hr = FakeCall("GetBitmapBits(" + std::string(buffer ? "buffer " : "size ") + std::to_string(seconds) +
+                              " " + std::to_string(width) + "x" + std::to_string(height) + ")");
+        LONG stride = (width * 3 + 3) / 4 * 4;
+        if (FAILED(hr) || !buffer) {
+            if (SUCCEEDED(hr)) *size = 40 + stride * height;
+            return hr;
+        }
+        BITMAPINFOHEADER header = {sizeof(header), width, height, 1, 24};
+        memcpy(buffer, &header, sizeof(header));
+        for (LONG i = 0; i < stride * height; ++i) buffer[40 + i] = static_cast<char>(i + 1);
+        return hr;
+    }
+    ISampleGrabber* grabber = nullptr;  // none: E_NOTIMPL, as Wine's detector
+    STDMETHOD(GetSampleGrabber)(ISampleGrabber** out) override {
+        if (!(*out = grabber)) return E_NOTIMPL;
+        grabber->AddRef();
+        return S_OK;
+    }
     FAKE_STUB(get_Filter, (IUnknown**)) FAKE_STUB(put_Filter, (IUnknown*)) FAKE_STUB(get_CurrentStream, (LONG*))
     FAKE_STUB(get_StreamType, (GUID*)) FAKE_STUB(get_StreamTypeB, (BSTR*)) FAKE_STUB(get_Filename, (BSTR*))
-    FAKE_STUB(GetBitmapBits, (double, LONG*, char*, LONG, LONG)) FAKE_STUB(WriteBitmapBits, (double, LONG, LONG, BSTR))
-    FAKE_STUB(GetSampleGrabber, (ISampleGrabber**)) FAKE_STUB(EnterBitmapGrabMode, (double))
+    FAKE_STUB(WriteBitmapBits, (double, LONG, LONG, BSTR)) FAKE_STUB(EnterBitmapGrabMode, (double))
 };
 
 // Hands itself out as the graph to build. Its other interfaces are objects of their own, so the

@@ -67,6 +67,7 @@ TEST_F(HangingFilesTest, EachReadingCallIsGivenUpAndASoundClipOpensAfter) {
     EXPECT_EQ(1, info.hasVideo & info.hasAudio);
     ASSERT_TRUE(ProbeVideoSize(clip.c_str(), &size));
     EXPECT_EQ(320, size.width);
+    EXPECT_EQ(240, size.height);
     ASSERT_TRUE(session.BuildGraph(clip.c_str(), window, nullptr, 0, 0, true));
     EXPECT_EQ(SessionPaused, session.QueryState());
     session.Close();

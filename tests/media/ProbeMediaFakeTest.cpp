@@ -86,24 +86,25 @@ TEST_F(ProbeMediaFake, MpegNamesGetASecondStreamAndNeedVideo) {
     EXPECT_EQ((Calls{"CreateMediaDetector", "put_CurrentStream(0)"}), Selected());
 }
 
+// ASF video without a frame rate plays at 30; a non-finite rate (a platform dividing by a zero
+// frame duration) counts as none.
 TEST_F(ProbeMediaFake, AsfVideoWithoutFrameRatePlaysAtThirty) {
-    FakeStream unknown = kVideo, slow = kVideo;
-    unknown.rate = -1.0;
-    slow.rate = 15.0;
-    EXPECT_TRUE(Probe("C:\\m\\a.asf", {unknown}));
-    EXPECT_DOUBLE_EQ(30.0, info.frameRate);
-    EXPECT_TRUE(Probe("C:\\m\\a.WMV", {slow}));
-    EXPECT_DOUBLE_EQ(15.0, info.frameRate);
-    EXPECT_FALSE(Probe("C:\\m\\a.avi", {unknown}));
-}
-
-TEST_F(ProbeMediaFake, ANonFiniteFrameRateCountsAsNone) {
-    for (double rate : {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
-        FakeStream odd = kVideo;
-        odd.rate = rate;  // a platform dividing by a zero frame duration
-        EXPECT_FALSE(Probe("C:\\m\\a.avi", {odd})) << rate;
-        EXPECT_EQ(0.0, info.frameRate) << rate;
-        EXPECT_TRUE(Probe("C:\\m\\a.asf", {odd})) << rate;
-        EXPECT_DOUBLE_EQ(30.0, info.frameRate) << rate;
+    const struct {
+        const char* path;
+        double rate;
+        bool accepted;
+        double expected;
+    } cases[] = {
+        {"C:\\m\\a.asf", -1.0, true, 30.0},
+        {"C:\\m\\a.WMV", 15.0, true, 15.0},
+        {"C:\\m\\a.avi", -1.0, false, 0.0},
+        {"C:\\m\\a.avi", std::numeric_limits<double>::infinity(), false, 0.0},
+        {"C:\\m\\a.asf", std::numeric_limits<double>::quiet_NaN(), true, 30.0},
+    };
+    for (const auto& c : cases) {
+        FakeStream video = kVideo;
+        video.rate = c.rate;
+        EXPECT_EQ(c.accepted, Probe(c.path, {video})) << c.path << " " << c.rate;
+        EXPECT_EQ(c.expected, info.frameRate) << c.path << " " << c.rate;
     }
 }

@@ -28,11 +28,3 @@ TEST(ProbeMediaWine, RealClipsAreReadAndOtherFilesRefused) {
     for (const char* name : {"\\notes.txt", "\\empty.avi", "\\missing.avi", ""})
         EXPECT_FALSE(ProbeMedia((folder + name).c_str(), &info)) << name;
 }
-
-TEST(ProbeMediaWine, NativeVideoSizeFromAGraphThatNeverRuns) {
-    VideoSizeInfo size = {};
-    ASSERT_TRUE(ProbeVideoSize(TestMediaPath("clip.avi").c_str(), &size));
-    EXPECT_EQ(320, size.width);
-    EXPECT_EQ(240, size.height);
-    EXPECT_FALSE(ProbeVideoSize((TestScratchFolder("probe-size") + "\\missing.avi").c_str(), &size));
-}

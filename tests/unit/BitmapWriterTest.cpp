@@ -79,10 +79,8 @@ TEST(BitmapWriter, DepthDecidesMasksColourTableAndUsage) {
         UINT pixelUsage;
     } cases[] = {
         {32, BI_BITFIELDS, 66, DIB_RGB_COLORS},  // the masks the header query writes are kept and counted
-        {16, BI_BITFIELDS, 66, DIB_RGB_COLORS},
         {24, BI_RGB, 54, DIB_RGB_COLORS},
         {8, BI_RGB, 54 + 1024, DIB_PAL_COLORS},
-        {4, BI_RGB, 54 + 64, DIB_PAL_COLORS},
     };
     for (const Case& c : cases) {
         FakeScreen screen;

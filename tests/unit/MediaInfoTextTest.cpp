@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <string>
 
 #include "panels/MediaInfoText.h"
@@ -80,7 +79,6 @@ MediaFormatInfo FormatOf(const Facts& f) {
 }  // namespace
 
 TEST(MediaInfoText, LinesFollowTheStreamsTheFileHas) {
-    const double inf = std::numeric_limits<double>::infinity();
     char hugeRate[400];
     snprintf(hugeRate, sizeof(hugeRate), "%.1f fps", 1e300);
     struct Case {
@@ -94,10 +92,6 @@ TEST(MediaInfoText, LinesFollowTheStreamsTheFileHas) {
          LengthLine(L"0:01:05")},
         {"audio only", {3000, 1, 0, 0.0, 0, 0, 0, {0, 0, 0}, 2, 44100, 176400, 1e6},
          LengthLine(L"0:00:03") + kAudio + Channels(L"2 ch") + Sampling(L"44100 Hz") + BitRate(L"1411 kbps")},
-        {"audio without a format block", {3000, 1, 0, 0.0, 0, 0, 0, {0, 0, 0}, 0, 0, 0, 1e6},
-         LengthLine(L"0:00:03") + kAudio + Channels(L"0 ch") + Sampling(L"0 Hz") + BitRate(L"0 kbps")},
-        {"video with nothing known", {0, 0, 1, 0.0, 0, 0, 0, {0, 0, 0}, 0, 0, 0, 1e6},
-         LengthLine(L"0:00:00") + kVideo + FrameSize(L"0×0")},
         {"declared rate near the average", {10000, 1, 1, 29.97, 1, 1000000, 24, {320, 240, 0}, 1, 8000, 8000, 1750000},
          LengthLine(L"0:00:10") + kVideo + FrameSize(L"320×240") + BitRate(L"1000 kbps") + BitCount(L"24 bit") +
              FrameRate(L"30.0 fps") + kAudio + Channels(L"1 ch") + Sampling(L"8000 Hz") + BitRate(L"64 kbps")},
@@ -108,8 +102,6 @@ TEST(MediaInfoText, LinesFollowTheStreamsTheFileHas) {
         {"renderer's rate when the block has none", {8000, 0, 1, 0.0, 1, 0, 16, {16, 16, 8000}, 0, 0, 0, 8000},
          LengthLine(L"0:00:08") + kVideo + FrameSize(L"16×16") + BitRate(L"8 kbps") + BitCount(L"16 bit")},
         {"average beyond 32 bits", {1, 0, 1, 0.0, 1, 2000000000, 0, {16, 16, 0}, 0, 0, 0, 1e9},
-         LengthLine(L"0:00:00") + kVideo + FrameSize(L"16×16")},
-        {"infinite frame rate", {0, 0, 1, inf, 0, 0, 0, {16, 16, 0}, 0, 0, 0, 0},
          LengthLine(L"0:00:00") + kVideo + FrameSize(L"16×16")},
         {"absurd frame rate, written out whole", {0, 0, 1, 1e300, 0, 0, 0, {16, 16, 0}, 0, 0, 0, 0},
          LengthLine(L"0:00:00") + kVideo + FrameSize(L"16×16") + FrameRate(Widened(hugeRate).c_str())},

@@ -13,7 +13,6 @@ TEST(ProbeDecision, FollowsTheTableInOrder) {
         {"audio without length beside video", {0, 1, 1, 25.0}, true, false, false},
         {"video without length or rate", {0, 0, 1, 0.0}, true, false, true},
         {"video with length but no rate", {5000, 0, 1, 0.0}, true, false, false},
-        {"video with a negative rate", {5000, 1, 1, -1.0}, true, false, false},
         {"mpeg video", {5000, 1, 1, 25.0}, true, true, true},
         {"mpeg audio only", {5000, 1, 0, 0.0}, true, true, false},
         {"audio only", {5000, 1, 0, 0.0}, true, false, true},

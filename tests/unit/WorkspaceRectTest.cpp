@@ -15,7 +15,6 @@ TEST(WorkspaceRect, NormalPositionMovesByWhatTheTaskbarTakesFromTheMonitorsTopLe
     } cases[] = {
         {"no taskbar", {0, 0, 1024, 768}, {0, 0, 1024, 768}, {100, 50, 500, 350}},
         {"taskbar at the top", {0, 0, 1024, 768}, {0, 30, 1024, 768}, {100, 80, 500, 380}},
-        {"taskbar at the left", {0, 0, 1024, 768}, {60, 0, 1024, 768}, {160, 50, 560, 350}},
         {"taskbar at the bottom", {0, 0, 1024, 768}, {0, 0, 1024, 738}, {100, 50, 500, 350}},
         // Relative to the monitor's own corner, not the virtual screen's.
         {"monitor left of the primary", {-1280, 0, 0, 1024}, {-1240, 0, 0, 1024}, {140, 50, 540, 350}},
