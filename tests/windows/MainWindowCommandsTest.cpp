@@ -1,7 +1,4 @@
 // The main window's commands, menu states, prompts, keys and dialogs, with real messages.
-#include <algorithm>
-#include <vector>
-
 #include "MainWindowFixture.h"
 #include "controls/VideoHostWindow.h"
 
@@ -130,37 +127,34 @@ TEST_F(MainWindowTest, AboutBoxDisablesTheMainWindowUntilItCloses) {
 
 // The real modal loop: keys are posted as the user would type them.
 namespace {
-class KeyRecordingWindow : public MainWindow {
-public:
-    std::vector<UINT> commands;
-    int step = 0;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_COMMAND) commands.push_back(LOWORD(wParam));
-        return MainWindow::WindowProc(message, wParam, lParam);
-    }
-};
-KeyRecordingWindow* keyWindow;
+MainWindow* modalWindow;
+int typed;
+bool stoppedBeforeClose;
 
 void CALLBACK TypeKeys(HWND, UINT, UINT_PTR, DWORD) {
-    HWND target = GetFocus() ? GetFocus() : keyWindow->m_hWnd;
+    HWND target = GetFocus() ? GetFocus() : modalWindow->m_hWnd;
     const WPARAM keys[] = {VK_ESCAPE, VK_RETURN};
-    if (keyWindow->step < 2) PostMessageW(target, WM_KEYDOWN, keys[keyWindow->step], 0x00010001);
-    else if (keyWindow->step == 2) PostMessageW(keyWindow->m_hWnd, WM_CLOSE, 0, 0);
-    ++keyWindow->step;
+    if (typed < 2) PostMessageW(target, WM_KEYDOWN, keys[typed], 0x00010001);
+    if (typed == 2) {
+        stoppedBeforeClose = modalWindow->session.QueryState() == SessionPaused;
+        PostMessageW(modalWindow->m_hWnd, WM_CLOSE, 0, 0);
+    }
+    ++typed;
 }
 }  // namespace
 
 TEST(MainWindowModalLoop, EscapeAndEnterNeverEndTheDialogWhileEscapeReachesStop) {
-    KeyRecordingWindow window;
+    MainWindow window;
     window.settingsKeyPath = kTestSettingsKey;
     std::string clip = TestMediaPath("clip.avi");  // with nothing open the stop accelerator is greyed
     window.commandLine = clip.c_str();
-    keyWindow = &window;
+    modalWindow = &window;
+    typed = 0;
+    stoppedBeforeClose = false;
     UINT_PTR timer = SetTimer(nullptr, 0, 150, TypeKeys);
     INT_PTR result = window.DoModal();
     KillTimer(nullptr, timer);
-    EXPECT_EQ(IDCANCEL, result);  // ended by WM_CLOSE only
-    EXPECT_GT(window.step, 2);
-    EXPECT_NE(window.commands.end(), std::find(window.commands.begin(), window.commands.end(), ID_STOP));
-    EXPECT_EQ(window.commands.end(), std::find(window.commands.begin(), window.commands.end(), IDOK));
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_GT(typed, 2);  // ended by WM_CLOSE only
+    EXPECT_TRUE(stoppedBeforeClose);
 }

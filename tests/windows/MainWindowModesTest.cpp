@@ -8,11 +8,6 @@
 #include "framework/Scoped.h"
 
 namespace {
-RECT WindowRectOf(HWND hwnd) {
-    RECT r = {};
-    GetWindowRect(hwnd, &r);
-    return r;
-}
 bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 }  // namespace
 
@@ -103,17 +98,6 @@ TEST_F(MainWindowVideoTest, RatesSizeTheVideoAreaAndEdgeDragsKeepFourByThree) {
     drag.right += 100;
     SendMessageW(window->m_hWnd, WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&drag));
     EXPECT_EQ((drag.right - drag.left - m.left - m.right) * 3 / 4, drag.bottom - drag.top - m.top - m.bottom);
-}
-
-TEST_F(MainWindowVideoTest, EscapeInFullScreenStopsPlaybackAndKeepsTheMode) {
-    Command(ID_PLAY_PAUSE);
-    PumpMessages(300);
-    Command(ID_VIEW_FULLSCREEN);
-    MSG escape = {Host(), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, {0, 0}};
-    EXPECT_TRUE(window->PreTranslateMessage(&escape));
-    EXPECT_EQ(SessionPaused, window->session.QueryState());
-    EXPECT_LT(PlaybackSession::ToMilliseconds(window->session.GetPosition()), 100u);  // back at the start
-    EXPECT_EQ(1, window->fullScreen);
 }
 
 TEST_F(MainWindowVideoTest, DoubleClickOnThePlayingPictureSwitchesFullScreenWhileADragStaysADrag) {

@@ -39,12 +39,6 @@ std::string PlacementBytes(RECT normal) {
     placement.rcNormalPosition = normal;
     return std::string(reinterpret_cast<char*>(&placement), sizeof(placement));
 }
-
-RECT WindowRectOf(HWND hwnd) {
-    RECT r = {};
-    GetWindowRect(hwnd, &r);
-    return r;
-}
 }  // namespace
 
 class MainWindowSettingsTest : public MainWindowTest {
@@ -65,11 +59,7 @@ protected:
                            static_cast<DWORD>(value.bytes.size()));
             RegCloseKey(key);
         }
-        window = new MainWindow;
-        window->settingsKeyPath = kTestSettingsKey;
-        window->commandLine = commandLine.empty() ? nullptr : commandLine.c_str();
-        ASSERT_TRUE(window->Create(IDD_MAIN, nullptr));
-        PumpMessages(50);
+        Start();
     }
 };
 
