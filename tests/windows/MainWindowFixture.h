@@ -47,6 +47,11 @@ protected:
         SendMessageW(GetDlgItem(window->m_hWnd, IDC_STATUSBAR), SB_GETTEXTW, pane, reinterpret_cast<LPARAM>(text));
         return text;
     }
+    std::wstring Title() const {
+        wchar_t text[100] = {};
+        GetWindowTextW(window->m_hWnd, text, 100);
+        return text;
+    }
     bool ToolbarButtonEnabled(UINT id) const {
         return SendMessageW(GetDlgItem(window->m_hWnd, IDC_TOOLBAR), TB_ISBUTTONENABLED, id, 0) != 0;
     }
