@@ -1,79 +1,47 @@
-// The main window's commands, menu states, prompts, keys and shutdown, with real messages.
-#include <algorithm>
-#include <vector>
-
+// The main window's commands, menu states, prompts, keys and dialogs, with real messages.
 #include "MainWindowFixture.h"
 #include "controls/VideoHostWindow.h"
-#include "media/ShellUtil.h"
 
-TEST_F(MainWindowTest, WithNothingOpenOnlyTheFileIndependentCommandsAreEnabled) {
-    EXPECT_EQ(L"Corvantile", Title());
+TEST_F(MainWindowTest, EnableRulesAndChecksFollowWhatIsOpenAndTheFlags) {
     HMENU context = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_CONTEXTMENU));
     window->UpdateUiState(0, context, false);
     for (HMENU menu : {GetMenu(window->m_hWnd), context}) {
         for (UINT id : {ID_PLAY_PAUSE, ID_STOP, ID_CAPTURE}) EXPECT_TRUE(Grayed(id, menu)) << id;
-        for (UINT id : {ID_FILE_OPEN_CMD, ID_VOLUME, ID_APP_EXIT_CMD, ID_VIEW_FULLSCREEN, ID_VIEW_FRAMELESS})
-            EXPECT_FALSE(Grayed(id, menu)) << id;
+        for (UINT id : {ID_FILE_OPEN_CMD, ID_VOLUME, ID_VIEW_FULLSCREEN}) EXPECT_FALSE(Grayed(id, menu)) << id;
     }
-    EXPECT_TRUE(Grayed(ID_FILE_CLOSE_CMD));
     DestroyMenu(context);
     EXPECT_FALSE(ToolbarButtonEnabled(ID_PLAY_PAUSE));
-    EXPECT_FALSE(ToolbarButtonEnabled(ID_STOP));
-    EXPECT_TRUE(ToolbarButtonEnabled(ID_FILE_OPEN_CMD));
-}
 
-TEST_F(MainWindowTest, ChecksAndBarsFollowTheirFlags) {
-    EXPECT_TRUE(Checked(ID_SIZE_100));
-    EXPECT_FALSE(Checked(ID_SIZE_50));
     SendMessageW(window->m_hWnd, WM_COMMAND, ID_SIZE_FIT, 0);
     window->UpdateUiState(0, nullptr, false);
     EXPECT_TRUE(Checked(ID_SIZE_FIT));
-    for (UINT id : {ID_SIZE_50, ID_SIZE_100, ID_SIZE_200}) EXPECT_FALSE(Checked(id)) << id;
-
-    SendMessageW(window->m_hWnd, WM_COMMAND, ID_VIEW_STATUSBAR, 0);
-    EXPECT_FALSE(Checked(ID_VIEW_STATUSBAR));
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window->m_hWnd, IDC_STATUSBAR)));
+    EXPECT_FALSE(Checked(ID_SIZE_100));
     SendMessageW(window->m_hWnd, WM_COMMAND, ID_VIEW_TOOLBAR, 0);
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window->m_hWnd, IDC_TOOLBAR)));
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window->m_hWnd, IDC_SEEKSLIDER)));
     RECT area;
     window->VideoAreaRect(&area);
     EXPECT_EQ(0, area.top);  // the video takes the toolbar's band
 }
 
-TEST_F(MainWindowTest, HighlightedItemShowsItsPromptAndClosingTheMenuBringsTheTextsBack) {
+TEST_F(MainWindowTest, HighlightedItemShowsItsPromptAndClosingTheMenuBringsTheTextBack) {
     window->SetStatusText(0, "clip.avi", true);
-    window->SetStatusText(1, " 0:00:01 / 0:00:03", true);
     SendMessageW(window->m_hWnd, WM_MENUSELECT, MAKEWPARAM(ID_FILE_OPEN_CMD, MF_HILITE),
                  reinterpret_cast<LPARAM>(GetMenu(window->m_hWnd)));
     EXPECT_EQ(L"ファイルを開きます", PaneText(0));
-
     SendMessageW(window->m_hWnd, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
-    EXPECT_EQ(L"clip.avi", PaneText(0));
-    EXPECT_EQ(L" 0:00:01 / 0:00:03", PaneText(1));
-
-    // A pop-up or system-menu highlight leaves the pane alone.
-    SendMessageW(window->m_hWnd, WM_MENUSELECT, MAKEWPARAM(0, MF_POPUP | MF_HILITE),
-                 reinterpret_cast<LPARAM>(GetMenu(window->m_hWnd)));
     EXPECT_EQ(L"clip.avi", PaneText(0));
 }
 
 TEST_F(MainWindowTest, PaneTextsAreCutSafelyToTheirBuffer) {
     EXPECT_EQ(0, window->SetStatusText(2, "x", true));
-    EXPECT_EQ(0, window->SetStatusText(0, nullptr, true));
-
-    std::string longText(700, 'a');
-    EXPECT_EQ(1, window->SetStatusText(0, longText.c_str(), true));
+    EXPECT_EQ(1, window->SetStatusText(0, std::string(700, 'a').c_str(), true));
     EXPECT_EQ(519u, strlen(window->paneTexts[0]));
     EXPECT_EQ(0, window->paneTexts[1][0]);  // the neighbour buffer is untouched
 
     if (GetACP() != 932) GTEST_SKIP() << "needs the Japanese ANSI code page";
-    std::string japanese;
+    std::string japanese = "aa";
     for (int i = 0; i < 300; ++i) japanese += "\x82\xa0";  // 'あ' in Shift-JIS
-    window->SetStatusText(1, ("aa" + japanese).c_str(), true);
-    size_t length = strlen(window->paneTexts[1]);
-    EXPECT_EQ(518u, length);  // "aa" and 258 whole characters; half of the next one is not kept
-    EXPECT_EQ('\xa0', window->paneTexts[1][length - 1]);
+    window->SetStatusText(1, japanese.c_str(), true);
+    EXPECT_EQ(518u, strlen(window->paneTexts[1]));  // half of a character is not kept
 }
 
 TEST_F(MainWindowTest, ContextMenuOpensAtThePointerOrFromTheKeyboardAtClientPointThreeThree) {
@@ -88,7 +56,6 @@ TEST_F(MainWindowTest, ContextMenuOpensAtThePointerOrFromTheKeyboardAtClientPoin
         {-1, keyboard},
         // A monitor left of the primary gives a negative x: still the pointer, kept on screen here.
         {MAKELPARAM(static_cast<WORD>(-40), 300), {0, 300}},
-        {MAKELPARAM(200, 250), {200, 250}},
     };
     for (const auto& c : cases) {
         seen = false;
@@ -158,75 +125,36 @@ TEST_F(MainWindowTest, AboutBoxDisablesTheMainWindowUntilItCloses) {
     EXPECT_TRUE(IsWindowEnabled(main));
 }
 
-namespace {
-std::vector<int> destroyedIds;
-HWND watchedMain;
-LRESULT CALLBACK RecordDestroy(int code, WPARAM wParam, LPARAM lParam) {
-    auto* call = reinterpret_cast<CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && call->message == WM_DESTROY) {
-        if (call->hwnd == watchedMain) destroyedIds.push_back(0);
-        else if (GetParent(call->hwnd) == watchedMain && (GetWindowLongW(call->hwnd, GWL_STYLE) & WS_CHILD))
-            destroyedIds.push_back(GetDlgCtrlID(call->hwnd));
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-}  // namespace
-
-TEST_F(MainWindowTest, ShutdownStopsComAndDestroysTheChildrenInCreationOrder) {
-    EXPECT_TRUE(IsComStarted());
-    destroyedIds.clear();
-    watchedMain = window->m_hWnd;
-    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordDestroy, nullptr, GetCurrentThreadId());
-    window->DestroyWindow();
-    UnhookWindowsHookEx(hook);
-
-    EXPECT_FALSE(IsComStarted());
-    EXPECT_EQ(nullptr, window->toolBar);
-    EXPECT_EQ(nullptr, window->seekSlider);
-    ASSERT_GE(destroyedIds.size(), 5u);
-    std::vector<int> firstFive(destroyedIds.begin(), destroyedIds.begin() + 5);
-    EXPECT_EQ((std::vector<int>{0, IDC_TOOLBAR, IDC_VIDEOHOST, IDC_STATUSBAR, IDC_SEEKSLIDER}), firstFive);
-}
-
 // The real modal loop: keys are posted as the user would type them.
 namespace {
-class KeyRecordingWindow : public MainWindow {
-public:
-    std::vector<UINT> commands;
-    int step = 0;
-    bool aliveAfterKeys = false;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_COMMAND) commands.push_back(LOWORD(wParam));
-        return MainWindow::WindowProc(message, wParam, lParam);
-    }
-};
-KeyRecordingWindow* keyWindow;
+MainWindow* modalWindow;
+int typed;
+bool stoppedBeforeClose;
 
 void CALLBACK TypeKeys(HWND, UINT, UINT_PTR, DWORD) {
-    HWND target = GetFocus() ? GetFocus() : keyWindow->m_hWnd;
-    switch (keyWindow->step++) {
-    case 0: PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001); break;
-    case 1: PostMessageW(target, WM_KEYDOWN, VK_RETURN, 0x001C0001); break;
-    case 2:
-        keyWindow->aliveAfterKeys = IsWindow(keyWindow->m_hWnd) && keyWindow->IsModalRunning();
-        PostMessageW(keyWindow->m_hWnd, WM_CLOSE, 0, 0);
-        break;
-    default: break;
+    HWND target = GetFocus() ? GetFocus() : modalWindow->m_hWnd;
+    const WPARAM keys[] = {VK_ESCAPE, VK_RETURN};
+    if (typed < 2) PostMessageW(target, WM_KEYDOWN, keys[typed], 0x00010001);
+    if (typed == 2) {
+        stoppedBeforeClose = modalWindow->session.QueryState() == SessionPaused;
+        PostMessageW(modalWindow->m_hWnd, WM_CLOSE, 0, 0);
     }
+    ++typed;
 }
 }  // namespace
 
 TEST(MainWindowModalLoop, EscapeAndEnterNeverEndTheDialogWhileEscapeReachesStop) {
-    KeyRecordingWindow window;
+    MainWindow window;
     window.settingsKeyPath = kTestSettingsKey;
     std::string clip = TestMediaPath("clip.avi");  // with nothing open the stop accelerator is greyed
     window.commandLine = clip.c_str();
-    keyWindow = &window;
+    modalWindow = &window;
+    typed = 0;
+    stoppedBeforeClose = false;
     UINT_PTR timer = SetTimer(nullptr, 0, 150, TypeKeys);
     INT_PTR result = window.DoModal();
     KillTimer(nullptr, timer);
-    EXPECT_TRUE(window.aliveAfterKeys);
-    EXPECT_EQ(IDCANCEL, result);  // ended by WM_CLOSE only
-    EXPECT_NE(window.commands.end(), std::find(window.commands.begin(), window.commands.end(), ID_STOP));
-    EXPECT_EQ(window.commands.end(), std::find(window.commands.begin(), window.commands.end(), IDOK));
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_GT(typed, 2);  // ended by WM_CLOSE only
+    EXPECT_TRUE(stoppedBeforeClose);
 }

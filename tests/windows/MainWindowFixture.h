@@ -13,10 +13,19 @@
 // Each test starts as a first run, and never reads or writes the user's own settings.
 const char kTestSettingsKey[] = "Software\\CorvantileTest\\MainWindow";
 
+inline RECT WindowRectOf(HWND hwnd) {
+    RECT r = {};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettingsKey);
+        Start();
+    }
+    void Start() {
         window = new MainWindow;
         window->settingsKeyPath = kTestSettingsKey;
         window->commandLine = commandLine.empty() ? nullptr : commandLine.c_str();
@@ -29,11 +38,10 @@ protected:
         RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettingsKey);
     }
 
-    UINT MenuState(UINT id, HMENU menu = nullptr) const {
-        return GetMenuState(menu ? menu : GetMenu(window->m_hWnd), id, MF_BYCOMMAND);
+    bool Grayed(UINT id, HMENU menu = nullptr) const {
+        return (GetMenuState(menu ? menu : GetMenu(window->m_hWnd), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
     }
-    bool Grayed(UINT id, HMENU menu = nullptr) const { return (MenuState(id, menu) & MF_GRAYED) != 0; }
-    bool Checked(UINT id, HMENU menu = nullptr) const { return (MenuState(id, menu) & MF_CHECKED) != 0; }
+    bool Checked(UINT id) const { return (GetMenuState(GetMenu(window->m_hWnd), id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
     std::wstring PaneText(int pane) const {
         wchar_t text[600] = {};
         SendMessageW(GetDlgItem(window->m_hWnd, IDC_STATUSBAR), SB_GETTEXTW, pane, reinterpret_cast<LPARAM>(text));
