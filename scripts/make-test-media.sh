@@ -11,6 +11,8 @@ gst() { gst-launch-1.0 -q "$@" >/dev/null; }
   ! jpegenc ! avimux ! filesink location="$out/wide.avi"
 [ -s "$out/audio.wav" ] || gst audiotestsrc num-buffers=100 ! audio/x-raw,format=S16LE,rate=44100,channels=2 \
   ! wavenc ! filesink location="$out/audio.wav"
+[ -s "$out/audio-only.avi" ] || gst audiotestsrc num-buffers=100 ! audio/x-raw,format=S16LE,rate=44100,channels=2 \
+  ! avimux ! filesink location="$out/audio-only.avi"
 # Still capture: colour bars that stand still, at a JPEG quality that keeps the bar colours.
 [ -s "$out/bars.avi" ] || gst videotestsrc num-buffers=150 pattern=smpte ! video/x-raw,width=320,height=240,framerate=30/1 \
   ! jpegenc quality=95 ! avimux ! filesink location="$out/bars.avi"
