@@ -11,6 +11,8 @@ gst() { gst-launch-1.0 -q "$@" >/dev/null; }
   ! jpegenc ! avimux ! filesink location="$out/wide.avi"
 [ -s "$out/audio.wav" ] || gst audiotestsrc num-buffers=100 ! audio/x-raw,format=S16LE,rate=44100,channels=2 \
   ! wavenc ! filesink location="$out/audio.wav"
+[ -s "$out/audio-only.avi" ] || gst audiotestsrc num-buffers=100 ! audio/x-raw,format=S16LE,rate=44100,channels=2 \
+  ! avimux ! filesink location="$out/audio-only.avi"
 # Still capture: colour bars that stand still, at a JPEG quality that keeps the bar colours; long
 # enough to be still playing when a capture on a busy machine is done.
 [ -s "$out/bars30.avi" ] || gst videotestsrc num-buffers=900 pattern=smpte ! video/x-raw,width=320,height=240,framerate=30/1 \

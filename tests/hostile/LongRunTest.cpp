@@ -22,11 +22,9 @@ bool FullCounts() {
 }
 int Cycles(int reduced, int full) { return FullCounts() ? full : reduced; }
 
-struct Growth {
-    long handles, gdi, user, threads, fds;
-    long long bytes;
-    double msPerCycle;
-};
+using Field = long ProcessCounters::*;
+const Field kCounts[] = {&ProcessCounters::handles, &ProcessCounters::gdiObjects, &ProcessCounters::userObjects,
+                         &ProcessCounters::threads};
 
 // The least of a few readings a little apart: the platform holds a region or a thread for a moment
 // now and then, while what a cycle leaks shows in every reading.
@@ -35,40 +33,32 @@ ProcessCounters SettledCounters() {
     for (int i = 0; i < 3; ++i) {
         PumpMessages(100);
         ProcessCounters now = ReadProcessCounters();
-        least.handles = std::min(least.handles, now.handles);
-        least.gdiObjects = std::min(least.gdiObjects, now.gdiObjects);
-        least.userObjects = std::min(least.userObjects, now.userObjects);
+        for (Field field : kCounts) least.*field = std::min(least.*field, now.*field);
         least.privateBytes = std::min(least.privateBytes, now.privateBytes);
-        least.threads = std::min(least.threads, now.threads);
-        least.fileDescriptors = std::min(least.fileDescriptors, now.fileDescriptors);
     }
     return least;
 }
 
-// Runs cycle warmUp times, then count times between two readings of the counters.
-Growth Measure(const char* label, int warmUp, int count, const std::function<void()>& cycle) {
+// Runs cycle warmUp times, then count times between two readings; answers the growth.
+ProcessCounters Measure(const char* label, int warmUp, int count, const std::function<void()>& cycle) {
     for (int i = 0; i < warmUp; ++i) cycle();
-    ProcessCounters before = SettledCounters();
+    ProcessCounters g = SettledCounters();
     DWORD start = GetTickCount();
     for (int i = 0; i < count; ++i) cycle();
     double ms = static_cast<double>(GetTickCount() - start) / count;
     ProcessCounters after = SettledCounters();
-    Growth g = {after.handles - before.handles, after.gdiObjects - before.gdiObjects,
-                after.userObjects - before.userObjects, after.threads - before.threads,
-                after.fileDescriptors - before.fileDescriptors, after.privateBytes - before.privateBytes, ms};
-    printf("[ soak     ] %-28s %4d cycles: %7.1f ms/cycle; growth: handles %+ld, GDI %+ld, USER %+ld, threads %+ld, "
-           "fds %+ld, private %+lld bytes (%+.0f per cycle)\n",
-           label, count, ms, g.handles, g.gdi, g.user, g.threads, g.fds, g.bytes, static_cast<double>(g.bytes) / count);
+    for (Field field : kCounts) g.*field = after.*field - g.*field;
+    g.privateBytes = after.privateBytes - g.privateBytes;
+    printf("[ soak     ] %-26s %4d cycles: %7.1f ms/cycle; growth: handles %+ld, GDI %+ld, USER %+ld, threads %+ld, "
+           "private %+lld bytes\n",
+           label, count, ms, g.handles, g.gdiObjects, g.userObjects, g.threads, g.privateBytes);
     fflush(stdout);
     return g;
 }
 
-void ExpectNoGrowth(const Growth& g) {
-    EXPECT_LE(g.handles, 0);
-    EXPECT_LE(g.gdi, 0);
-    EXPECT_LE(g.user, 0);
-    EXPECT_LE(g.threads, 0);
-    EXPECT_LT(g.bytes, kMemoryAllowance);
+void ExpectNoGrowth(const ProcessCounters& g) {
+    for (Field field : kCounts) EXPECT_LE(g.*field, 0);
+    EXPECT_LT(g.privateBytes, kMemoryAllowance);
 }
 
 // What the platform itself keeps for one open, done bare: a media detector on the file, a graph
@@ -106,19 +96,18 @@ TEST_F(LongRunTest, OpenCloseCyclesKeepNoMoreThanThePlatformDoes) {
     const int bareCount = Cycles(4, 50);  // the bare loop is slow; its cost is taken per cycle
     wchar_t widePath[MAX_PATH];
     MultiByteToWideChar(CP_ACP, 0, clip.c_str(), -1, widePath, MAX_PATH);
-    Growth bare = Measure("bare platform open/close", 2, bareCount, [&] { BarePlatformOpen(widePath); });
-    Growth ours = Measure("open/close", 3, count, [&] {
+    ProcessCounters bare = Measure("bare platform open/close", 2, bareCount, [&] { BarePlatformOpen(widePath); });
+    ProcessCounters ours = Measure("open/close", 3, count, [&] {
         ASSERT_EQ(1, window->OpenMedia(clip.c_str(), true));
         PumpMessages(20);
         window->CloseMedia();
     });
-    printf("[ soak     ] counted by %s\n", CounterSources().c_str());
     auto platformShare = [&](double bareGrowth) { return bareGrowth > 0 ? bareGrowth * count / bareCount : 0.0; };
     EXPECT_LE(ours.handles, platformShare(bare.handles));
-    EXPECT_LE(ours.gdi, 0);
-    EXPECT_LE(ours.user, 0);
+    EXPECT_LE(ours.gdiObjects, 0);
+    EXPECT_LE(ours.userObjects, 0);
     EXPECT_LE(ours.threads, platformShare(bare.threads));
-    EXPECT_LT(ours.bytes - platformShare(static_cast<double>(bare.bytes)), kMemoryAllowance);
+    EXPECT_LT(ours.privateBytes - platformShare(static_cast<double>(bare.privateBytes)), kMemoryAllowance);
 }
 
 TEST_F(LongRunTest, FullScreenAndFramelessRoundTripsKeepNothing) {
@@ -154,8 +143,6 @@ TEST_F(LongRunTest, EveryGraphObjectIsReleasedToZeroAfterEachCycle) {
     FakeGraph graph;
     FakeFilter source, renderer;
     FakePin output, input;
-    source.name = "source";
-    renderer.name = "renderer";
     output.direction = PINDIR_OUTPUT;
     source.pins = {&output};
     renderer.pins = {&input};
@@ -168,10 +155,8 @@ TEST_F(LongRunTest, EveryGraphObjectIsReleasedToZeroAfterEachCycle) {
         ASSERT_EQ(1, window->OpenMedia(clip.c_str(), true));
         EXPECT_GT(graph.AllRefs(), 0u);
         window->CloseMedia();
-        EXPECT_EQ(0u, graph.AllRefs() + graph.detector.refs);
-        EXPECT_EQ(0u, source.refs + renderer.refs);
-        EXPECT_EQ(0u, output.refs + input.refs);
-        EXPECT_EQ(0u, source.pinEnum.refs + renderer.pinEnum.refs + graph.filterEnum.refs);
+        EXPECT_EQ(0u, graph.AllRefs() + graph.detector.refs + source.refs + renderer.refs + output.refs + input.refs +
+                          source.pinEnum.refs + renderer.pinEnum.refs + graph.filterEnum.refs);
     }
     SetDirectShowServices(nullptr);
 }

@@ -21,8 +21,6 @@ struct HandleTable {
 };
 using QuerySystemInformation = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
 
-std::string handleSource, gdiSource, userSource, memorySource;
-
 long KernelHandlesFromSystemTable() {
     auto query = reinterpret_cast<QuerySystemInformation>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
@@ -94,17 +92,6 @@ long ThreadCount() {
     return count;
 }
 
-long UnixFileDescriptors() {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA("Z:\\proc\\self\\fd\\*", &found);
-    if (search == INVALID_HANDLE_VALUE) return -1;
-    long count = 0;
-    do {
-        if (found.cFileName[0] != '.') ++count;
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return count - 1;  // the search's own descriptor
-}
 }  // namespace
 
 ProcessCounters ReadProcessCounters() {
@@ -112,36 +99,25 @@ ProcessCounters ReadProcessCounters() {
     DWORD handles = 0;
     if (GetProcessHandleCount(GetCurrentProcess(), &handles) && handles > 0) {
         counters.handles = static_cast<long>(handles);
-        handleSource = "GetProcessHandleCount";
     } else {
         counters.handles = KernelHandlesFromSystemTable();
-        handleSource = "NtQuerySystemInformation(SystemHandleInformation)";
     }
     DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
     if (gdi > 0 && user > 0) {
         counters.gdiObjects = static_cast<long>(gdi);
         counters.userObjects = static_cast<long>(user);
-        gdiSource = userSource = "GetGuiResources";
     } else {
         counters.gdiObjects = GdiObjectsByIndex();
         counters.userObjects = UserObjectsByIndex();
-        gdiSource = "GetObjectType over 16-bit indexes, regions left out";
-        userSource = "own windows + IsMenu/GetIconInfo over 16-bit indexes";
     }
     PROCESS_MEMORY_COUNTERS_EX memory = {};
     memory.cb = sizeof(memory);
     if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                              sizeof(memory))) {
-        bool privateAnswered = memory.PrivateUsage > 0;
-        counters.privateBytes = static_cast<long long>(privateAnswered ? memory.PrivateUsage : memory.PagefileUsage);
-        memorySource = privateAnswered ? "PrivateUsage" : "PagefileUsage (PrivateUsage reads 0)";
+        counters.privateBytes =
+            static_cast<long long>(memory.PrivateUsage > 0 ? memory.PrivateUsage : memory.PagefileUsage);
     }
     counters.threads = ThreadCount();
-    counters.fileDescriptors = UnixFileDescriptors();
     return counters;
-}
-
-std::string CounterSources() {
-    return "handles: " + handleSource + "; GDI: " + gdiSource + "; USER: " + userSource + "; memory: " + memorySource;
 }

@@ -1,7 +1,6 @@
 #pragma once
-// Damaged copies of the generated test clip (an MJPEG + PCM AVI from GStreamer's muxer), each one
-// small byte edits away from the original, of the kinds that have kept Wine's splitter from ever
-// answering.
+// Damaged copies of the generated test media (GStreamer's AVI and WAV muxers), made by small byte
+// edits, and the four kinds that once kept Wine's splitter from ever answering.
 #include <windows.h>
 
 #include <cstdint>
@@ -14,10 +13,10 @@
 namespace damaged {
 using Bytes = std::vector<char>;
 
-inline Bytes ReadClip() {
+inline Bytes Read(const char* media = "clip.avi") {
     Bytes b;
-    HANDLE file = CreateFileA(TestMediaPath("clip.avi").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileA(TestMediaPath(media).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                              nullptr);
     if (file == INVALID_HANDLE_VALUE) return b;
     b.resize(GetFileSize(file, nullptr));
     DWORD read = 0;
@@ -32,10 +31,12 @@ inline uint32_t Get32(const Bytes& b, size_t at) {
     if (at + 4 <= b.size()) memcpy(&v, &b[at], 4);
     return v;
 }
-inline void Put32(Bytes& b, size_t at, uint32_t v) {
-    if (at + 4 <= b.size()) memcpy(&b[at], &v, 4);
+inline void Put(Bytes& b, size_t at, const void* bytes, size_t count) {
+    if (at + count <= b.size()) memcpy(&b[at], bytes, count);
 }
-// Offset of the first occurrence of a four-character code at or after from, or npos.
+inline void Put32(Bytes& b, size_t at, uint32_t v) { Put(b, at, &v, 4); }
+inline void PutId(Bytes& b, size_t at, const char* id) { Put(b, at, id, 4); }
+// Offset of the first four-character code at or after from (a chunk's id, or a list's type), or npos.
 inline size_t Find(const Bytes& b, const char* fourcc, size_t from = 12) {
     for (size_t i = from; i + 4 <= b.size(); ++i)
         if (memcmp(&b[i], fourcc, 4) == 0) return i;
@@ -46,9 +47,8 @@ inline bool Write(const std::string& path, const Bytes& b) {
     return WriteTestFile(path, std::string(b.begin(), b.end()));
 }
 
-// Cut in the middle of the first video frame.
 inline bool CutInFirstFrame(const std::string& path) {
-    Bytes b = ReadClip();
+    Bytes b = Read();
     size_t movi = Find(b, "movi");
     size_t frame = movi == std::string::npos ? movi : Find(b, "00db", movi);
     if (frame == std::string::npos) return false;
@@ -56,9 +56,8 @@ inline bool CutInFirstFrame(const std::string& path) {
     return Write(path, b);
 }
 
-// Every idx1 offset near 0xFFFFFF00.
 inline bool IndexOffsetsNearTop(const std::string& path) {
-    Bytes b = ReadClip();
+    Bytes b = Read();
     size_t idx = Find(b, "idx1", b.size() > 65536 ? b.size() - 65536 : 12);
     if (idx == std::string::npos) return false;
     uint32_t entries = Get32(b, idx + 4) / 16;
@@ -66,23 +65,22 @@ inline bool IndexOffsetsNearTop(const std::string& path) {
     return Write(path, b);
 }
 
-// The audio stream's scale, rate and sample rate all 0.
+// The audio stream's scale, rate (strh +20, +24) and sample rate (strf data +4) all 0.
 inline bool SilentRates(const std::string& path) {
-    Bytes b = ReadClip();
+    Bytes b = Read();
     size_t auds = Find(b, "auds");
-    if (auds == std::string::npos) return false;
-    Put32(b, auds + 20, 0);  // dwScale
-    Put32(b, auds + 24, 0);  // dwRate
-    size_t strf = Find(b, "strf", auds);
+    size_t strf = auds == std::string::npos ? auds : Find(b, "strf", auds);
     if (strf == std::string::npos) return false;
-    Put32(b, strf + 8 + 4, 0);  // WAVEFORMATEX nSamplesPerSec
+    Put32(b, auds + 20, 0);
+    Put32(b, auds + 24, 0);
+    Put32(b, strf + 12, 0);
     return Write(path, b);
 }
 
 // A 3 GB sparse file whose RIFF and movi sizes claim it all.
 inline bool ClaimsThreeGigabytes(const std::string& path) {
     const uint32_t kSize = 3u * 1024 * 1024 * 1024;
-    Bytes b = ReadClip();
+    Bytes b = Read();
     size_t movi = Find(b, "movi");
     if (movi == std::string::npos) return false;
     Put32(b, 4, kSize - 8);

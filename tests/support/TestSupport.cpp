@@ -3,9 +3,11 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <objbase.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "framework/Scoped.h"
 #include "media/BoundedCall.h"
@@ -89,26 +91,14 @@ void PumpMessages(DWORD ms) {
     } while (GetTickCount() - start < ms);
 }
 
-#include <shlobj.h>
-
-#include <cstring>
-
 bool MakeShortcut(const std::string& shortcut, const std::string& target) {
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link))))
-        return false;
-    bool saved = false;
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->SetPath(target.c_str())) &&
-        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        wchar_t wide[MAX_PATH];
-        MultiByteToWideChar(CP_ACP, 0, shortcut.c_str(), -1, wide, MAX_PATH);
-        saved = SUCCEEDED(file->Save(wide, TRUE));
-        file->Release();
-    }
-    link->Release();
-    return saved;
+    ScopedCom<IShellLinkA> link;
+    ScopedCom<IPersistFile> file;
+    wchar_t wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, shortcut.c_str(), -1, wide, MAX_PATH);
+    HRESULT made = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.OutVoid());
+    return SUCCEEDED(made) && SUCCEEDED(link->SetPath(target.c_str())) &&
+           SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.OutVoid())) && SUCCEEDED(file->Save(wide, TRUE));
 }
 
 bool WriteTestFile(const std::string& path, const std::string& bytes) {
