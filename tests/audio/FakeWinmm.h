@@ -41,10 +41,7 @@ protected:
         fake->volume = volume;
         fake->mute = mute;
     }
-    std::vector<int> Calls() const { return std::vector<int>(fake->calls, fake->calls + fake->callCount); }
-    std::vector<DWORD> Writes() const {
-        return std::vector<DWORD>(fake->setValues, fake->setValues + fake->setCount);
-    }
+    std::vector<DWORD> Writes() const { return std::vector<DWORD>(fake->setValues, fake->setValues + fake->setCount); }
 
     FakeMixerState* fake = nullptr;
 };

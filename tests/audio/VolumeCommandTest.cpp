@@ -7,12 +7,9 @@
 namespace {
 
 struct SeenDialog {
-    HWND dialog;
-    HWND owner;
+    HWND dialog, owner, focus, trackbar;
     BOOL ownerEnabled;
-    HWND trackbarWithFocus;
-};
-SeenDialog seen;
+} seen;
 
 BOOL CALLBACK FindVolumeDialog(HWND hwnd, LPARAM) {
     wchar_t caption[16] = {};
@@ -29,9 +26,9 @@ void CALLBACK LookAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     seen.owner = GetWindow(seen.dialog, GW_OWNER);
     seen.ownerEnabled = IsWindowEnabled(seen.owner);
-    HWND focus = GetFocus();
-    seen.trackbarWithFocus = focus == GetDlgItem(seen.dialog, IDC_VOLUME_TRACKBAR) ? focus : nullptr;
-    PostMessageW(focus ? focus : seen.dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+    seen.focus = GetFocus();
+    seen.trackbar = GetDlgItem(seen.dialog, IDC_VOLUME_TRACKBAR);
+    PostMessageW(seen.focus ? seen.focus : seen.dialog, WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
 }  // namespace
@@ -49,7 +46,7 @@ TEST_F(VolumeCommandTest, RunsTheVolumeDialogModallyWhileTheLibraryIsBound) {
     ASSERT_TRUE(seen.dialog);
     EXPECT_EQ(window->m_hWnd, seen.owner);
     EXPECT_FALSE(seen.ownerEnabled);
-    EXPECT_TRUE(seen.trackbarWithFocus);
+    EXPECT_TRUE(seen.trackbar && seen.trackbar == seen.focus);
     EXPECT_FALSE(IsWindow(seen.dialog));
     EXPECT_TRUE(IsWindowEnabled(window->m_hWnd));
 

@@ -19,7 +19,6 @@ struct FakeMixerState {
     FakeMixerConfig config;
     DWORD volume;
     DWORD mute;
-    int calls[64];       // the mixer calls in order (the first 64)
     int callCount;
     int openMixers;      // opened and not yet closed
     int badArguments;    // calls whose arguments the real mixer would refuse

@@ -12,9 +12,8 @@ FakeMixerState state;
 HMIXER const kHandle = reinterpret_cast<HMIXER>(static_cast<UINT_PTR>(0x4D58));
 const DWORD kSpeakersLineId = 0xFFFF0000;
 
-// Records the call; true when it is to raise instead.
+// Counts the call; true when it is to raise instead.
 bool Enter(FakeMixerCall call) {
-    if (state.callCount < 64) state.calls[state.callCount] = call;
     ++state.callCount;
     return state.config.raiseIn == call;
 }
@@ -85,11 +84,8 @@ MMRESULT WINAPI Fake_mixerGetLineControlsA(HMIXEROBJ mixer, LPMIXERLINECONTROLSA
     if (controls->dwControlType == MIXERCONTROL_CONTROLTYPE_MUTE && !state.config.noMuteControl)
         id = kFakeMuteControlId;
     if (!id) return MIXERR_INVALCONTROL;
-    MIXERCONTROLA* control = controls->pamxctrl;
-    ZeroMemory(control, sizeof(*control));
-    control->cbStruct = sizeof(*control);
-    control->dwControlID = id;
-    control->dwControlType = controls->dwControlType;
+    ZeroMemory(controls->pamxctrl, sizeof(MIXERCONTROLA));
+    controls->pamxctrl->dwControlID = id;
     return MMSYSERR_NOERROR;
 }
 
