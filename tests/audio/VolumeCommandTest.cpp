@@ -11,18 +11,10 @@ struct SeenDialog {
     BOOL ownerEnabled;
 } seen;
 
-BOOL CALLBACK FindVolumeDialog(HWND hwnd, LPARAM) {
-    wchar_t caption[16] = {};
-    GetWindowTextW(hwnd, caption, 16);
-    if (std::wstring(caption) != L"音量" || !IsWindowVisible(hwnd)) return TRUE;
-    seen.dialog = hwnd;
-    return FALSE;
-}
-
 // Runs inside the dialog's modal loop: notes what it sees and closes the dialog as Esc would.
 void CALLBACK LookAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
-    EnumThreadWindows(GetCurrentThreadId(), FindVolumeDialog, 0);
-    if (!seen.dialog) return;
+    seen.dialog = FindWindowW(L"#32770", L"音量");
+    if (!seen.dialog || !IsWindowVisible(seen.dialog)) return;
     KillTimer(nullptr, timer);
     seen.owner = GetWindow(seen.dialog, GW_OWNER);
     seen.ownerEnabled = IsWindowEnabled(seen.owner);

@@ -9,38 +9,18 @@
 #include "audio/MasterVolume.h"
 #include "audio/WinmmLibrary.h"
 
-namespace {
-
-class RealMixerTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        WinmmLibrary::Instance().Unload();
-        ASSERT_TRUE(WinmmLibrary::Instance().Load());
-        serverExpected = getenv("CORVANTILE_TEST_NO_AUDIO") == nullptr;
-        mixerReadable = mixer.GetVolume(&startLevel, 0) && mixer.GetMute(&startMute, 0);
-    }
-    void TearDown() override {
-        mixer.SetVolume(startLevel, 0);
-        mixer.SetMute(startMute, 0);
-        WinmmLibrary::Instance().Unload();
-    }
-
+TEST(RealMixer, TheDialogChangesTheMasterVolumeAndMuteLiveOrFailsQuietly) {
+    const bool server = getenv("CORVANTILE_TEST_NO_AUDIO") == nullptr;
+    WinmmLibrary::Instance().Unload();
+    ASSERT_TRUE(WinmmLibrary::Instance().Load());
     MasterVolume mixer;
     unsigned short startLevel = 0;
     DWORD startMute = 0;
-    bool serverExpected = true;
-    bool mixerReadable = false;
-};
-
-}  // namespace
-
-TEST_F(RealMixerTest, TheDialogChangesTheMasterVolumeAndMuteLive) {
-    if (!serverExpected) GTEST_SKIP() << "this run has no audio server";
-    ASSERT_TRUE(mixerReadable) << "PulseAudio with a null sink should be running";
-    ASSERT_TRUE(mixer.SetVolume(65535, 0));
-    ASSERT_TRUE(mixer.SetMute(0, 0));
-    unsigned short level = 0;
-    DWORD flag = 2;
+    ASSERT_EQ(server, mixer.GetVolume(&startLevel, 0) && mixer.GetMute(&startMute, 0))
+        << "the run with an audio server has PulseAudio with a null sink";
+    if (server) {
+        ASSERT_TRUE(mixer.SetVolume(65535, 0) && mixer.SetMute(0, 0));
+    }
     {
         VolumeDialogDriver dialog;
         ASSERT_TRUE(dialog.Open());
@@ -48,32 +28,26 @@ TEST_F(RealMixerTest, TheDialogChangesTheMasterVolumeAndMuteLive) {
         EXPECT_EQ(BST_UNCHECKED, dialog.Checked());
         dialog.PressKey(VK_DOWN);
         dialog.Click(IDC_MUTE);
-        // Read while the dialog is still open.
-        EXPECT_TRUE(mixer.GetVolume(&level, 0) && mixer.GetMute(&flag, 0));
-        EXPECT_EQ(52428, level);
-        EXPECT_EQ(1u, flag);
+        EXPECT_EQ(10, dialog.Position());
+        EXPECT_EQ(BST_CHECKED, dialog.Checked());
+        // Read while the dialog is still open; without a server the outputs stay as they were.
+        unsigned short level = 7;
+        DWORD flag = 7;
+        EXPECT_EQ(server, mixer.GetVolume(&level, 0) && mixer.GetMute(&flag, 0));
+        EXPECT_EQ(server ? 52428 : 7, level);
+        EXPECT_EQ(server ? 1u : 7u, flag);
     }
-    VolumeDialogDriver reopened;
-    ASSERT_TRUE(reopened.Open());
-    EXPECT_EQ(10, reopened.Position());
-    EXPECT_EQ(BST_CHECKED, reopened.Checked());
-    reopened.Click(IDC_MUTE);
-    EXPECT_TRUE(mixer.GetMute(&flag, 0));
-    EXPECT_EQ(0u, flag);
-}
-
-TEST_F(RealMixerTest, WithoutAnAudioServerTheDialogOpensAtTheTopAndChangesNothing) {
-    if (serverExpected) GTEST_SKIP() << "this run has an audio server";
-    ASSERT_FALSE(mixerReadable);
-    VolumeDialogDriver dialog;
-    ASSERT_TRUE(dialog.Open());
-    EXPECT_EQ(0, dialog.Position());
-    EXPECT_EQ(BST_UNCHECKED, dialog.Checked());
-    dialog.PressKey(VK_DOWN);
-    dialog.Click(IDC_MUTE);
-    EXPECT_EQ(10, dialog.Position());
-    EXPECT_EQ(BST_CHECKED, dialog.Checked());
-    unsigned short level = 7;
-    EXPECT_FALSE(mixer.GetVolume(&level, 0));
-    EXPECT_EQ(7, level);
+    if (server) {
+        VolumeDialogDriver reopened;
+        ASSERT_TRUE(reopened.Open());
+        EXPECT_EQ(10, reopened.Position());
+        EXPECT_EQ(BST_CHECKED, reopened.Checked());
+        reopened.Click(IDC_MUTE);
+        DWORD flag = 7;
+        EXPECT_TRUE(mixer.GetMute(&flag, 0));
+        EXPECT_EQ(0u, flag);
+        mixer.SetVolume(startLevel, 0);
+        mixer.SetMute(startMute, 0);
+    }
+    WinmmLibrary::Instance().Unload();
 }

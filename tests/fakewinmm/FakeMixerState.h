@@ -21,8 +21,7 @@ struct FakeMixerState {
     DWORD mute;
     int callCount;
     int openMixers;      // opened and not yet closed
-    int badArguments;    // calls whose arguments the real mixer would refuse
-    DWORD setValues[16]; // every value written, in order
+    DWORD setValues[16]; // the values written, in order (the first 16)
     int setCount;
 };
 
