@@ -25,28 +25,14 @@ public:
     UINT Checked() const { return IsDlgButtonChecked(dialog.m_hWnd, IDC_MUTE); }
     void PressKey(WORD key) {
         SetFocus(dialog.Trackbar());
-        INPUT inputs[2] = {};
-        inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-        inputs[0].ki.wVk = inputs[1].ki.wVk = key;
-        inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        Send(inputs);
+        PlayInput({KeyStep(key, false), KeyStep(key, true)}, [] { PumpMessages(5); }, 60);
     }
     void Click(int id) {
         RECT rect;
         GetWindowRect(GetDlgItem(dialog.m_hWnd, id), &rect);
         SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-        INPUT inputs[2] = {};
-        inputs[0].type = inputs[1].type = INPUT_MOUSE;
-        inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        Send(inputs);
+        PlayInput({MouseStep(MOUSEEVENTF_LEFTDOWN), MouseStep(MOUSEEVENTF_LEFTUP)}, [] { PumpMessages(5); }, 60);
     }
 
     VolumeDialog dialog;
-
-private:
-    static void Send(INPUT (&inputs)[2]) {
-        SendInput(2, inputs, sizeof(INPUT));
-        PumpMessages(60);
-    }
 };
