@@ -18,20 +18,21 @@ inline std::string FakeLibraryPath(const char* name) {
     return path;
 }
 
-// The state block of a stand-in library that is loaded; null when it is not.
-inline FakeMixerState* FakeStateOf(HMODULE library) {
-    auto get = library ? reinterpret_cast<FakeMixerFn>(GetProcAddress(library, "FakeMixer")) : nullptr;
-    return get ? get() : nullptr;
+// Binds library to the named stand-in and gives its state block, cleared; null when it did not bind.
+inline FakeMixerState* LoadFake(WinmmLibrary& library, const char* name) {
+    if (!library.LoadFrom(FakeLibraryPath(name).c_str())) return nullptr;
+    auto get = reinterpret_cast<FakeMixerFn>(GetProcAddress(library.Handle(), "FakeMixer"));
+    FakeMixerState* state = get ? get() : nullptr;
+    if (state) *state = {};
+    return state;
 }
 
 class FakeWinmmTest : public ::testing::Test {
 protected:
     void SetUp() override {
         WinmmLibrary::Instance().Unload();
-        ASSERT_TRUE(WinmmLibrary::Instance().LoadFrom(FakeLibraryPath("fakewinmm_full.dll").c_str()));
-        fake = FakeStateOf(WinmmLibrary::Instance().Handle());
+        fake = LoadFake(WinmmLibrary::Instance(), "fakewinmm_full.dll");
         ASSERT_TRUE(fake);
-        Reset({});
     }
     void TearDown() override { WinmmLibrary::Instance().Unload(); }
 
@@ -41,10 +42,7 @@ protected:
         fake->volume = volume;
         fake->mute = mute;
     }
-    std::vector<int> Calls() const { return std::vector<int>(fake->calls, fake->calls + fake->callCount); }
-    std::vector<DWORD> Writes() const {
-        return std::vector<DWORD>(fake->setValues, fake->setValues + fake->setCount);
-    }
+    std::vector<DWORD> Writes() const { return std::vector<DWORD>(fake->setValues, fake->setValues + fake->setCount); }
 
     FakeMixerState* fake = nullptr;
 };

@@ -7,31 +7,20 @@
 namespace {
 
 struct SeenDialog {
-    HWND dialog;
-    HWND owner;
+    HWND dialog, owner, focus, trackbar;
     BOOL ownerEnabled;
-    HWND trackbarWithFocus;
-};
-SeenDialog seen;
-
-BOOL CALLBACK FindVolumeDialog(HWND hwnd, LPARAM) {
-    wchar_t caption[16] = {};
-    GetWindowTextW(hwnd, caption, 16);
-    if (std::wstring(caption) != L"音量" || !IsWindowVisible(hwnd)) return TRUE;
-    seen.dialog = hwnd;
-    return FALSE;
-}
+} seen;
 
 // Runs inside the dialog's modal loop: notes what it sees and closes the dialog as Esc would.
 void CALLBACK LookAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
-    EnumThreadWindows(GetCurrentThreadId(), FindVolumeDialog, 0);
-    if (!seen.dialog) return;
+    seen.dialog = FindWindowW(L"#32770", L"音量");
+    if (!seen.dialog || !IsWindowVisible(seen.dialog)) return;
     KillTimer(nullptr, timer);
     seen.owner = GetWindow(seen.dialog, GW_OWNER);
     seen.ownerEnabled = IsWindowEnabled(seen.owner);
-    HWND focus = GetFocus();
-    seen.trackbarWithFocus = focus == GetDlgItem(seen.dialog, IDC_VOLUME_TRACKBAR) ? focus : nullptr;
-    PostMessageW(focus ? focus : seen.dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+    seen.focus = GetFocus();
+    seen.trackbar = GetDlgItem(seen.dialog, IDC_VOLUME_TRACKBAR);
+    PostMessageW(seen.focus ? seen.focus : seen.dialog, WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
 }  // namespace
@@ -49,7 +38,7 @@ TEST_F(VolumeCommandTest, RunsTheVolumeDialogModallyWhileTheLibraryIsBound) {
     ASSERT_TRUE(seen.dialog);
     EXPECT_EQ(window->m_hWnd, seen.owner);
     EXPECT_FALSE(seen.ownerEnabled);
-    EXPECT_TRUE(seen.trackbarWithFocus);
+    EXPECT_TRUE(seen.trackbar && seen.trackbar == seen.focus);
     EXPECT_FALSE(IsWindow(seen.dialog));
     EXPECT_TRUE(IsWindowEnabled(window->m_hWnd));
 

@@ -3,8 +3,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <string>
-
 #include "panels/VolumeDialog.h"
 #include "resources/resource.h"
 #include "support/TestSupport.h"
@@ -15,7 +13,6 @@ public:
         if (dialog.m_hWnd) dialog.DestroyWindow();
         PumpMessages(20);
     }
-
     bool Open() {
         if (!dialog.Create(IDD_VOLUME, nullptr)) return false;
         ShowWindow(dialog.m_hWnd, SW_SHOW);
@@ -26,34 +23,15 @@ public:
     }
     int Position() const { return static_cast<int>(SendMessageW(dialog.Trackbar(), TBM_GETPOS, 0, 0)); }
     UINT Checked() const { return IsDlgButtonChecked(dialog.m_hWnd, IDC_MUTE); }
-    // Text of a control; id 0 for the static label.
-    std::wstring Text(int id) const {
-        wchar_t text[64] = {};
-        if (id)
-            GetDlgItemTextW(dialog.m_hWnd, id, text, 64);
-        else
-            GetWindowTextW(FindWindowExW(dialog.m_hWnd, nullptr, L"Static", nullptr), text, 64);
-        return text;
-    }
     void PressKey(WORD key) {
         SetFocus(dialog.Trackbar());
-        INPUT inputs[2] = {};
-        inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-        inputs[0].ki.wVk = inputs[1].ki.wVk = key;
-        inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, inputs, sizeof(INPUT));
-        PumpMessages(60);
+        PlayInput({KeyStep(key, false), KeyStep(key, true)}, [] { PumpMessages(5); }, 60);
     }
     void Click(int id) {
         RECT rect;
         GetWindowRect(GetDlgItem(dialog.m_hWnd, id), &rect);
         SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-        INPUT inputs[2] = {};
-        inputs[0].type = inputs[1].type = INPUT_MOUSE;
-        inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, inputs, sizeof(INPUT));
-        PumpMessages(60);
+        PlayInput({MouseStep(MOUSEEVENTF_LEFTDOWN), MouseStep(MOUSEEVENTF_LEFTUP)}, [] { PumpMessages(5); }, 60);
     }
 
     VolumeDialog dialog;

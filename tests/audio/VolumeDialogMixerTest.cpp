@@ -9,83 +9,45 @@
 #include "audio/MasterVolume.h"
 #include "audio/WinmmLibrary.h"
 
-namespace {
-
-class RealMixerTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        WinmmLibrary::Instance().Unload();
-        ASSERT_TRUE(WinmmLibrary::Instance().Load());
-        serverExpected = getenv("CORVANTILE_TEST_NO_AUDIO") == nullptr;
-        mixerReadable = mixer.GetVolume(&startLevel, 0) && mixer.GetMute(&startMute, 0);
-    }
-    void TearDown() override {
-        mixer.SetVolume(startLevel, 0);
-        mixer.SetMute(startMute, 0);
-        WinmmLibrary::Instance().Unload();
-    }
-    unsigned short Level() {
-        unsigned short level = 0;
-        EXPECT_TRUE(mixer.GetVolume(&level, 0));
-        return level;
-    }
-    DWORD Mute() {
-        DWORD flag = 2;
-        EXPECT_TRUE(mixer.GetMute(&flag, 0));
-        return flag;
-    }
-
+TEST(RealMixer, TheDialogChangesTheMasterVolumeAndMuteLiveOrFailsQuietly) {
+    const bool server = getenv("CORVANTILE_TEST_NO_AUDIO") == nullptr;
+    WinmmLibrary::Instance().Unload();
+    ASSERT_TRUE(WinmmLibrary::Instance().Load());
     MasterVolume mixer;
     unsigned short startLevel = 0;
     DWORD startMute = 0;
-    bool serverExpected = true;
-    bool mixerReadable = false;
-};
-
-}  // namespace
-
-TEST_F(RealMixerTest, TheDialogChangesTheMasterVolumeAndMuteLive) {
-    if (!serverExpected) GTEST_SKIP() << "this run has no audio server";
-    ASSERT_TRUE(mixerReadable) << "PulseAudio with a null sink should be running";
-    ASSERT_TRUE(mixer.SetVolume(65535, 0));
-    ASSERT_TRUE(mixer.SetMute(0, 0));
+    ASSERT_EQ(server, mixer.GetVolume(&startLevel, 0) && mixer.GetMute(&startMute, 0))
+        << "the run with an audio server has PulseAudio with a null sink";
+    if (server) {
+        ASSERT_TRUE(mixer.SetVolume(65535, 0) && mixer.SetMute(0, 0));
+    }
     {
         VolumeDialogDriver dialog;
         ASSERT_TRUE(dialog.Open());
         EXPECT_EQ(0, dialog.Position());
         EXPECT_EQ(BST_UNCHECKED, dialog.Checked());
         dialog.PressKey(VK_DOWN);
-        EXPECT_EQ(52428, Level());  // while the dialog is still open
         dialog.Click(IDC_MUTE);
-        EXPECT_EQ(1u, Mute());
-        // A thumb drag to the middle: every step is written.
-        SendMessageW(dialog.dialog.Trackbar(), TBM_SETPOS, TRUE, 25);
-        SendMessageW(dialog.dialog.m_hWnd, WM_VSCROLL, MAKEWPARAM(TB_THUMBTRACK, 25),
-                     reinterpret_cast<LPARAM>(dialog.dialog.Trackbar()));
-        EXPECT_EQ(32767, Level());
+        EXPECT_EQ(10, dialog.Position());
+        EXPECT_EQ(BST_CHECKED, dialog.Checked());
+        // Read while the dialog is still open; without a server the outputs stay as they were.
+        unsigned short level = 7;
+        DWORD flag = 7;
+        EXPECT_EQ(server, mixer.GetVolume(&level, 0) && mixer.GetMute(&flag, 0));
+        EXPECT_EQ(server ? 52428 : 7, level);
+        EXPECT_EQ(server ? 1u : 7u, flag);
     }
-    VolumeDialogDriver reopened;
-    ASSERT_TRUE(reopened.Open());
-    EXPECT_EQ(26, reopened.Position());
-    EXPECT_EQ(BST_CHECKED, reopened.Checked());
-    // The box writes the volume of the position shown as well: 26 is 31456, a step quieter.
-    reopened.Click(IDC_MUTE);
-    EXPECT_EQ(0u, Mute());
-    EXPECT_EQ(31456, Level());
-}
-
-TEST_F(RealMixerTest, WithoutAnAudioServerTheDialogOpensAtTheTopAndChangesNothing) {
-    if (serverExpected) GTEST_SKIP() << "this run has an audio server";
-    ASSERT_FALSE(mixerReadable);
-    VolumeDialogDriver dialog;
-    ASSERT_TRUE(dialog.Open());
-    EXPECT_EQ(0, dialog.Position());
-    EXPECT_EQ(BST_UNCHECKED, dialog.Checked());
-    dialog.PressKey(VK_DOWN);
-    dialog.Click(IDC_MUTE);
-    EXPECT_EQ(10, dialog.Position());
-    EXPECT_EQ(BST_CHECKED, dialog.Checked());
-    unsigned short level = 7;
-    EXPECT_FALSE(mixer.GetVolume(&level, 0));
-    EXPECT_EQ(7, level);
+    if (server) {
+        VolumeDialogDriver reopened;
+        ASSERT_TRUE(reopened.Open());
+        EXPECT_EQ(10, reopened.Position());
+        EXPECT_EQ(BST_CHECKED, reopened.Checked());
+        reopened.Click(IDC_MUTE);
+        DWORD flag = 7;
+        EXPECT_TRUE(mixer.GetMute(&flag, 0));
+        EXPECT_EQ(0u, flag);
+        mixer.SetVolume(startLevel, 0);
+        mixer.SetMute(startMute, 0);
+    }
+    WinmmLibrary::Instance().Unload();
 }

@@ -19,11 +19,9 @@ struct FakeMixerState {
     FakeMixerConfig config;
     DWORD volume;
     DWORD mute;
-    int calls[64];       // the mixer calls in order (the first 64)
     int callCount;
     int openMixers;      // opened and not yet closed
-    int badArguments;    // calls whose arguments the real mixer would refuse
-    DWORD setValues[16]; // every value written, in order
+    DWORD setValues[16]; // the values written, in order (the first 16)
     int setCount;
 };
 
