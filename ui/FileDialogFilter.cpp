@@ -18,3 +18,14 @@ std::string FileDialogFilter(UINT id) {
     WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &narrow[0], size, nullptr, nullptr);
     return narrow;
 }
+
+OPENFILENAMEA FileDialogFields(HWND owner, const std::string& filter, DWORD filterIndex, char* buffer) {
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = filterIndex;
+    dialog.lpstrFile = buffer;
+    dialog.nMaxFile = MAX_PATH;
+    return dialog;
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <commdlg.h>
 
 #include <string>
 
@@ -11,3 +12,7 @@ std::wstring FilterPairsFromText(const std::wstring& text);
 // The filter of string-table entry id in the ANSI code page, embedded NULs included, for the
 // narrow common dialogs.
 std::string FileDialogFilter(UINT id);
+
+// What the Open and Save dialogs share: the owner, a filter from FileDialogFilter (which must
+// outlive the dialog), the filter index and a MAX_PATH name buffer.
+OPENFILENAMEA FileDialogFields(HWND owner, const std::string& filter, DWORD filterIndex, char* buffer);

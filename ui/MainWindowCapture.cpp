@@ -24,13 +24,7 @@ void MainWindow::CaptureStill() {
 bool MainWindow::ChooseBitmapFile(char* buffer, HWND owner) {
     if (!buffer) return false;
     std::string filter = FileDialogFilter(IDS_BITMAPFILTER);
-    OPENFILENAMEA dialog = {};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = buffer;
-    dialog.nMaxFile = MAX_PATH;
+    OPENFILENAMEA dialog = FileDialogFields(owner, filter, 1, buffer);
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
     dialog.lpstrDefExt = "bmp";
     return GetSaveFileNameA(&dialog) != FALSE;

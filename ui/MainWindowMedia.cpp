@@ -114,14 +114,7 @@ void MainWindow::OnOpenCommand() {
 bool MainWindow::ChooseMediaFile(char* buffer, HWND owner) {
     if (!buffer) return false;
     std::string filter = FileDialogFilter(IDS_OPENFILTER);
-
-    OPENFILENAMEA dialog = {};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = static_cast<DWORD>(openFilterIndex);
-    dialog.lpstrFile = buffer;
-    dialog.nMaxFile = MAX_PATH;
+    OPENFILENAMEA dialog = FileDialogFields(owner, filter, static_cast<DWORD>(openFilterIndex), buffer);
     dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     if (!GetOpenFileNameA(&dialog)) return false;
     openFilterIndex = static_cast<int>(dialog.nFilterIndex);
