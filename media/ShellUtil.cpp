@@ -97,7 +97,10 @@ char* SetOwnedString(char** slot, const char* text) {
 }
 
 void RepaintWindowTree(HWND window) {
-    if (!window) return;
+    // A window that is not on screen has nothing to redraw, and showing it paints it whole. At
+    // start-up the main window is still hidden: the walk would otherwise update some twenty
+    // windows twice before the first paint.
+    if (!window || !IsWindowVisible(window)) return;
     InvalidateRect(window, nullptr, FALSE);
     UpdateWindow(window);
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
