@@ -2,12 +2,11 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
+#include "controls/MainStatusBar.h"
 #include "controls/VideoHostWindow.h"
 
+// With nothing open the hostile corpus checks the greyed commands; here, what each mode excludes.
 TEST_F(MainWindowTest, EnableRulesFollowWhatIsOpenAndTheMode) {
-    window->UpdateUiState(0, nullptr, false);
-    EXPECT_TRUE(Grayed(ID_PLAY_PAUSE));
-    EXPECT_FALSE(ToolbarButtonEnabled(ID_PLAY_PAUSE));
     struct {
         UINT mode;
         std::vector<UINT> greyed, enabled;
@@ -27,20 +26,28 @@ TEST_F(MainWindowTest, EnableRulesFollowWhatIsOpenAndTheMode) {
     }
 }
 
-TEST_F(MainWindowTest, HighlightedItemShowsItsPromptAndClosingTheMenuBringsTheTextBack) {
-    window->SetStatusText(0, "clip.avi", true);
-    SendMessageW(window->m_hWnd, WM_MENUSELECT, MAKEWPARAM(ID_FILE_OPEN_CMD, MF_HILITE),
-                 reinterpret_cast<LPARAM>(GetMenu(window->m_hWnd)));
-    EXPECT_EQ(L"ファイルを開きます", PaneText(0));
-    SendMessageW(window->m_hWnd, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
-    EXPECT_EQ(L"clip.avi", PaneText(0));
-}
-
-TEST_F(MainWindowTest, PaneTextsAreCutSafelyToTheirBuffer) {
+TEST_F(MainWindowTest, StatusPanesCutTextsSafelyShowPromptsAndOnlyTheTextPaneWidens) {
     EXPECT_EQ(0, window->SetStatusText(2, "x", true));
     EXPECT_EQ(1, window->SetStatusText(0, std::string(700, 'a').c_str(), true));
     EXPECT_EQ(519u, strlen(window->paneTexts[0]));
     EXPECT_EQ(0, window->paneTexts[1][0]);  // the neighbour buffer is untouched
+
+    window->SetStatusText(0, "clip.avi", true);
+    SendMessageW(window->m_hWnd, WM_MENUSELECT, MAKEWPARAM(ID_FILE_OPEN_CMD, MF_HILITE),
+                 reinterpret_cast<LPARAM>(GetMenu(window->m_hWnd)));
+    EXPECT_EQ(L"ファイルを開きます", PaneText(0));
+    SendMessageW(window->m_hWnd, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);  // the menu closes
+    EXPECT_EQ(L"clip.avi", PaneText(0));
+
+    HWND bar = GetDlgItem(window->m_hWnd, IDC_STATUSBAR);
+    RECT text = {}, wider = {}, position = {};
+    SendMessageW(bar, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    RECT r = WindowRectOf(window->m_hWnd);
+    SetWindowPos(window->m_hWnd, nullptr, 0, 0, r.right - r.left + 100, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
+    SendMessageW(bar, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&wider));
+    SendMessageW(bar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&position));
+    EXPECT_EQ(text.right + 100, wider.right);
+    EXPECT_EQ(kPositionPaneWidth, position.right - position.left);
 
     if (GetACP() != 932) GTEST_SKIP() << "needs the Japanese ANSI code page";
     std::string japanese = "aa";
@@ -114,39 +121,33 @@ TEST_F(MainWindowTest, AboutBoxDisablesTheMainWindowUntilItCloses) {
         enabledWhileShown = IsWindowEnabled(main) ? 1 : 0;
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
-    SendMessageW(main, WM_COMMAND, ID_APP_ABOUT_CMD, 0);
+    Command(ID_APP_ABOUT_CMD);
     KillTimer(nullptr, timer);
     EXPECT_EQ(0, enabledWhileShown);
     EXPECT_TRUE(IsWindowEnabled(main));
 }
 
 // The real modal loop: keys are posted as the user would type them.
-namespace {
-MainWindow* modalWindow;
-int typed;
-bool stoppedBeforeClose;
-
-void CALLBACK TypeKeys(HWND, UINT, UINT_PTR, DWORD) {
-    HWND target = GetFocus() ? GetFocus() : modalWindow->m_hWnd;
-    const WPARAM keys[] = {VK_ESCAPE, VK_RETURN};
-    if (typed < 2) PostMessageW(target, WM_KEYDOWN, keys[typed], 0x00010001);
-    if (typed == 2) {
-        stoppedBeforeClose = modalWindow->session.QueryState() == SessionPaused;
-        PostMessageW(modalWindow->m_hWnd, WM_CLOSE, 0, 0);
-    }
-    ++typed;
-}
-}  // namespace
-
 TEST(MainWindowModalLoop, EscapeAndEnterNeverEndTheDialogWhileEscapeReachesStop) {
+    static MainWindow* modal;
+    static int typed;
+    static bool stoppedBeforeClose;
     MainWindow window;
+    modal = &window;
+    typed = 0;
+    stoppedBeforeClose = false;
     window.settingsKeyPath = kTestSettingsKey;
     std::string clip = TestMediaPath("clip.avi");  // with nothing open the stop accelerator is greyed
     window.commandLine = clip.c_str();
-    modalWindow = &window;
-    typed = 0;
-    stoppedBeforeClose = false;
-    UINT_PTR timer = SetTimer(nullptr, 0, 150, TypeKeys);
+    UINT_PTR timer = SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND target = GetFocus() ? GetFocus() : modal->m_hWnd;
+        if (typed < 2) PostMessageW(target, WM_KEYDOWN, typed == 0 ? VK_ESCAPE : VK_RETURN, 0x00010001);
+        if (typed == 2) {
+            stoppedBeforeClose = modal->session.QueryState() == SessionPaused;
+            PostMessageW(modal->m_hWnd, WM_CLOSE, 0, 0);
+        }
+        ++typed;
+    });
     INT_PTR result = window.DoModal();
     KillTimer(nullptr, timer);
     EXPECT_EQ(IDCANCEL, result);
