@@ -76,38 +76,25 @@ TEST_F(MainWindowTest, ContextMenuOpensAtThePointerOrFromTheKeyboardAtClientPoin
     }
 }
 
-namespace {
-int menuLoops;
-LRESULT CALLBACK CountMenuLoops(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && reinterpret_cast<CWPSTRUCT*>(lParam)->message == WM_ENTERMENULOOP) ++menuLoops;
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-}  // namespace
-
+// Menu mode would swallow Ctrl+Enter and Esc: their commands show whether a menu held the keyboard.
 TEST_F(MainWindowTest, AltReleasedBeforeTheKeyOfItsAcceleratorLeavesNoMenuModeWhileALoneAltOpensTheMenuBar) {
     EXPECT_EQ(window->videoHost->m_hWnd, GetFocus());  // where start-up leaves the keyboard
-    ASSERT_EQ(1, window->OpenMedia(TestMediaPath("clip.avi").c_str(), true));
+    ASSERT_EQ(1, window->OpenMedia(TestMediaPath("bars30.avi").c_str(), true));
     SetForegroundWindow(window->m_hWnd);
     SetFocus(window->videoHost->m_hWnd);
-    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, CountMenuLoops, nullptr, GetCurrentThreadId());
     auto pump = [&] { PumpAsDialog(); };
-
-    menuLoops = 0;
     PlayInput({KeyStep(VK_MENU, false), KeyStep('2', false), KeyStep(VK_MENU, true), KeyStep('2', true),
-               // Both reach their commands only when no menu holds the keyboard.
                KeyStep(VK_CONTROL, false), KeyStep(VK_RETURN, false), KeyStep(VK_RETURN, true), KeyStep(VK_CONTROL, true),
                KeyStep(VK_ESCAPE, false), KeyStep(VK_ESCAPE, true)},
               pump);
-    EXPECT_EQ(0, menuLoops);
     EXPECT_EQ(1, window->frameless);
     EXPECT_EQ(SessionPaused, window->session.QueryState());
-    window->SetWindowMode(ModeFrameless);
 
-    menuLoops = 0;
+    window->SetWindowMode(ModeFrameless);
+    Command(ID_PLAY_PAUSE);
     PlayInput({KeyStep(VK_MENU, false), KeyStep(VK_MENU, true, 300), KeyStep(VK_ESCAPE, false), KeyStep(VK_ESCAPE, true)},
               pump);
-    EXPECT_EQ(1, menuLoops);
-    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(SessionRunning, window->session.QueryState());  // Esc only left the menu bar
 }
 
 TEST_F(MainWindowTest, AboutBoxDisablesTheMainWindowUntilItCloses) {

@@ -83,7 +83,7 @@ TEST_F(MainWindowSettingsTest, RestoresTheRateCheckTopmostAndPanel) {
     EXPECT_EQ(Text("2.000000"), values["videowndsizerate"]);
 }
 
-TEST_F(MainWindowSettingsTest, AModeOpenAtCloseComesBackAtTheNextStartFullScreenFirst) {
+TEST_F(MainWindowSettingsTest, AModeOpenAtCloseComesBackFullScreenFirstAndTheCommandLineFilePlaysInIt) {
     Command(ID_VIEW_FRAMELESS);
     Values values = CloseAndRead();
     EXPECT_EQ(Dword(1), values["Nullscreen"]);
@@ -94,11 +94,16 @@ TEST_F(MainWindowSettingsTest, AModeOpenAtCloseComesBackAtTheNextStartFullScreen
     Command(ID_VIEW_FRAMELESS);
     Command(ID_VIEW_FULLSCREEN);
     ASSERT_EQ(1, window->fullScreen);
-    commandLine = "\"" + TestMediaPath("clip.avi") + "\"";
-    RestartWith({{"Nullscreen", Dword(1)}});  // both stored: full screen wins, and the file plays in it
+    std::string clip = TestMediaPath("clip.avi");
+    commandLine = "\"" + TestScratchFolder("cmdline") + "\\not here.avi\" \"" + clip + "\"";
+    RestartWith({{"Nullscreen", Dword(1)}});  // both stored: full screen wins
     EXPECT_EQ(1, window->fullScreen);
     EXPECT_TRUE(GetWindowLongW(window->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_STREQ(clip.c_str(), window->media.path);  // the first name that opens
     EXPECT_EQ(SessionRunning, window->session.QueryState());
+    window->CloseMedia();
+    SendMessageW(window->m_hWnd, UM_AFTERINIT, 0, 0);  // played once only
+    EXPECT_TRUE(NothingOpen());
 }
 
 TEST_F(MainWindowSettingsTest, ClosingMaximizedStoresTheNormalRectangleWhichComesBackNotMaximized) {
