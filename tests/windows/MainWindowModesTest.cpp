@@ -124,22 +124,6 @@ TEST_F(MainWindowVideoTest, PictureWithoutAKnownSizeFillsTheHostInItsOwnCoordina
     EXPECT_EQ(client.bottom, height);
 }
 
-TEST_F(MainWindowVideoTest, PlayPausePictureFollowsTheStateAtTheNextUpdate) {
-    auto image = [&] {
-        UINT id = 0, style = 0;
-        int picture = -1;
-        window->toolBar->GetButtonInfo(window->toolBar->CommandToIndex(ID_PLAY_PAUSE), id, style, picture);
-        return picture;
-    };
-    EXPECT_EQ(3, image());
-    Command(ID_PLAY_PAUSE);
-    window->UpdateUiState(0, nullptr, false);
-    EXPECT_EQ(5, image());  // the pause picture while running
-    Command(ID_PLAY_PAUSE);
-    SendMessageW(window->m_hWnd, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
-    EXPECT_EQ(3, image());
-}
-
 TEST_F(MainWindowVideoTest, SliderHeldByTheUserIgnoresTheTimerAndSeeksOnlyOnReleaseShortOfTheEnd) {
     HWND slider = window->seekSlider->m_hWnd;
     RECT client;
