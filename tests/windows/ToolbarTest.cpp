@@ -43,30 +43,26 @@ TEST_F(ToolbarTest, AnImageSwapOnADisabledButtonKeepsItDisabled) {
     EXPECT_FALSE(SendMessageW(bar.m_hWnd, TB_ISBUTTONENABLED, ID_PLAY_PAUSE, 0));
 }
 
-TEST_F(ToolbarTest, ButtonMovesPromptAndTipWhileASeparatorClosesThePrompt) {
-    MoveOver(Centre(1));
-    EXPECT_EQ(1u, bar.PollTimerId());
-    EXPECT_EQ(std::wstring(L"\u958b\u304f"), TipText());  // "開く", what follows the prompt's line feed
-    EXPECT_EQ(std::vector<WPARAM>({ID_FILE_OPEN_CMD}), Selections());
-
-    parent.received.clear();
-    MoveOver(Centre(3));
-    EXPECT_EQ(std::vector<WPARAM>({0, kMenuClosed}), Selections());
-    EXPECT_EQ(0u, bar.PollTimerId());
-    EXPECT_EQ(std::wstring(), TipText());
-}
-
-TEST_F(ToolbarTest, PollTimerStartsOnceAndNoticesThePointerLeavingTheBar) {
+TEST_F(ToolbarTest, ButtonMovesPromptAndTipUntilASeparatorOrThePointerLeavingTheBarClosesThem) {
     POINT open = Centre(1);
     ClientToScreen(bar.m_hWnd, &open);
     SetCursorPos(open.x, open.y);
     PumpMessages(100);  // pointer events queued before the warp would report the old position
     MoveOver(Centre(1));
+    EXPECT_EQ(std::wstring(L"\u958b\u304f"), TipText());  // "開く", what follows the prompt's line feed
+    EXPECT_EQ(std::vector<WPARAM>({ID_FILE_OPEN_CMD}), Selections());
     PumpMessages(500);  // ticks while the pointer rests on the button change nothing
     EXPECT_EQ(1u, bar.PollTimerId());
     for (WPARAM selection : Selections()) EXPECT_EQ(static_cast<WPARAM>(ID_FILE_OPEN_CMD), selection);
 
+    parent.received.clear();
+    MoveOver(Centre(3));  // a separator
+    EXPECT_EQ(std::vector<WPARAM>({0, kMenuClosed}), Selections());
+    EXPECT_EQ(0u, bar.PollTimerId());
+    EXPECT_EQ(std::wstring(), TipText());
+
     // Leaving the bar altogether brings no mouse move to it: only a tick can notice.
+    MoveOver(Centre(1));
     SetCursorPos(5, 740);
     EXPECT_TRUE(PumpUntil([&] { return bar.PollTimerId() == 0; }, 3000));
     EXPECT_EQ(kMenuClosed, Selections().back());
