@@ -1,30 +1,7 @@
 // The main window's commands, menu states, prompts, keys and dialogs, with real messages.
-#include <vector>
-
 #include "MainWindowFixture.h"
 #include "controls/MainStatusBar.h"
 #include "controls/VideoHostWindow.h"
-
-// With nothing open the hostile corpus checks the greyed commands; here, what each mode excludes.
-TEST_F(MainWindowTest, EnableRulesFollowWhatIsOpenAndTheMode) {
-    struct {
-        UINT mode;
-        std::vector<UINT> greyed, enabled;
-    } cases[] = {
-        {0, {ID_PLAY_PAUSE, ID_STOP, ID_CAPTURE}, {ID_FILE_OPEN_CMD, ID_VOLUME, ID_VIEW_FULLSCREEN}},
-        {ID_VIEW_FULLSCREEN, {ID_VIEW_FRAMELESS, ID_VIEW_TOPMOST}, {ID_VIEW_FULLSCREEN}},
-        {ID_VIEW_FRAMELESS, {ID_VIEW_FULLSCREEN}, {ID_VIEW_FRAMELESS, ID_VIEW_TOPMOST}},
-    };
-    for (const auto& c : cases) {
-        if (c.mode) Command(c.mode);
-        HMENU context = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_CONTEXTMENU));
-        window->UpdateUiState(0, context, false);
-        for (UINT id : c.greyed) EXPECT_TRUE(Grayed(id, context)) << c.mode << " " << id;
-        for (UINT id : c.enabled) EXPECT_FALSE(Grayed(id, context)) << c.mode << " " << id;
-        DestroyMenu(context);
-        if (c.mode) Command(c.mode);
-    }
-}
 
 TEST_F(MainWindowTest, StatusPanesCutTextsSafelyShowPromptsAndOnlyTheTextPaneWidens) {
     EXPECT_EQ(0, window->SetStatusText(2, "x", true));

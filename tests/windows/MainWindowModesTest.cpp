@@ -1,4 +1,5 @@
 // Window modes, video size rates and the aspect-keeping frame, on a real main window.
+#include <algorithm>
 #include <vector>
 
 #include "MainWindowFixture.h"
@@ -39,19 +40,29 @@ TEST_F(MainWindowModesTest, ModesReturnToWhereTheWindowWasAndFullScreenCoversThe
     EXPECT_TRUE(At(before));
 }
 
-TEST_F(MainWindowModesTest, TopmostStyleFollowsTheFlagAndFullScreen) {
+// With nothing open the hostile corpus checks the greyed commands; here, what each mode excludes.
+TEST_F(MainWindowModesTest, TopmostStyleFollowsTheFlagAndTheModesWhichGreyWhatTheyExclude) {
+    const std::vector<UINT> none, full = {ID_VIEW_FRAMELESS, ID_VIEW_TOPMOST}, frameless = {ID_VIEW_FULLSCREEN};
     struct {
         UINT command;
         bool topmost;
+        const std::vector<UINT>& greyed;
     } steps[] = {
-        {ID_VIEW_TOPMOST, true},   {ID_VIEW_FULLSCREEN, true}, {ID_VIEW_FULLSCREEN, true},  // back to the flag
-        {ID_VIEW_TOPMOST, false},  {ID_VIEW_FULLSCREEN, true}, {ID_VIEW_FULLSCREEN, false},
-        {ID_VIEW_TOPMOST, true},   {ID_VIEW_FRAMELESS, true},  {ID_VIEW_FRAMELESS, true},
+        {ID_VIEW_TOPMOST, true, none},   {ID_VIEW_FULLSCREEN, true, full}, {ID_VIEW_FULLSCREEN, true, none},
+        {ID_VIEW_TOPMOST, false, none},  {ID_VIEW_FULLSCREEN, true, full}, {ID_VIEW_FULLSCREEN, false, none},
+        {ID_VIEW_TOPMOST, true, none},   {ID_VIEW_FRAMELESS, true, frameless}, {ID_VIEW_FRAMELESS, true, none},
     };
     for (size_t i = 0; i < sizeof(steps) / sizeof(steps[0]); ++i) {
         Command(steps[i].command);
         // Read back as another program would see it, not from our own flag.
         EXPECT_EQ(steps[i].topmost, (GetWindowLongW(window->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) << i;
+        HMENU context = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_CONTEXTMENU));
+        window->UpdateUiState(0, context, false);
+        for (UINT id : {ID_VIEW_FULLSCREEN, ID_VIEW_FRAMELESS, ID_VIEW_TOPMOST}) {
+            bool greyed = std::find(steps[i].greyed.begin(), steps[i].greyed.end(), id) != steps[i].greyed.end();
+            EXPECT_EQ(greyed, Grayed(id, context)) << i << " " << id;
+        }
+        DestroyMenu(context);
     }
 }
 
