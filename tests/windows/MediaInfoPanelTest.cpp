@@ -19,8 +19,7 @@ protected:
     }
     std::vector<std::wstring> Rows() const {
         std::vector<std::wstring> rows;
-        int count = static_cast<int>(SendMessageW(Item(IDC_FILTER_LIST), LB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < SendMessageW(Item(IDC_FILTER_LIST), LB_GETCOUNT, 0, 0); ++i) {
             wchar_t row[256] = {};
             SendMessageW(Item(IDC_FILTER_LIST), LB_GETTEXT, i, reinterpret_cast<LPARAM>(row));
             rows.push_back(row);
@@ -38,21 +37,20 @@ TEST_F(MediaInfoPanelTest, ListsTheFiltersWithInputAndEachRowOpensItsOwnFiltersP
     FakeGraph services;  // logs each property frame with its caption and object
     FakePin in1, in2, out1, out2;
     out1.direction = out2.direction = PINDIR_OUTPUT;
-    FakeFilter source, decoder, renderer;
+    FakeFilter filters[3];
     FakePages pages[3];
-    FakeFilter* all[3] = {&source, &decoder, &renderer};
-    source.pins = {&out1};
-    decoder.pins = {&out2, &in1};  // the input pin need not come first
-    renderer.pins = {&in2};
-    for (int i = 0; i < 3; ++i) {
-        all[i]->name = i == 0 ? "Source" : i == 1 ? "Decoder" : "Renderer";
-        pages[i].pages = {IID_IUnknown};
-        all[i]->pages = &pages[i];
-    }
+    filters[0].pins = {&out1};
+    filters[1].pins = {&out2, &in1};  // the input pin need not come first
+    filters[2].pins = {&in2};
     SetDirectShowServices(&services);
     {
         FilterList list;
-        for (FakeFilter* f : all) list.Add(f, false);
+        for (int i = 0; i < 3; ++i) {
+            filters[i].name = i == 0 ? "Source" : i == 1 ? "Decoder" : "Renderer";
+            pages[i].pages = {IID_IUnknown};
+            filters[i].pages = &pages[i];
+            list.Add(&filters[i], false);
+        }
         window->infoPanel->SetFilterList(&list);
         EXPECT_EQ((std::vector<std::wstring>{L"Decoder", L"Renderer"}), Rows());
         for (int row : {1, 0}) {
@@ -67,26 +65,15 @@ TEST_F(MediaInfoPanelTest, ListsTheFiltersWithInputAndEachRowOpensItsOwnFiltersP
     for (const std::string& call : TakeLog())
         if (call.rfind("PropertyFrame", 0) == 0) frames.push_back(call);
     EXPECT_EQ((Calls{"PropertyFrame(Renderer,Renderer,1)", "PropertyFrame(Decoder,Decoder,1)"}), frames);
-    for (FakeFilter* f : all) EXPECT_EQ(0u, f->refs) << f->name;
+    for (const FakeFilter& f : filters) EXPECT_EQ(0u, f.refs) << f.name;
 }
 
-TEST_F(MediaInfoPanelTest, EscapeAndEnterStayInThePanelWhileSpaceReachesPlayPause) {
-    ASSERT_TRUE(window->OpenMedia(TestMediaPath("clip.avi").c_str(), false));
-    SetFocus(Item(IDC_FILTER_LIST));
-    EXPECT_TRUE(KeyConsumed(VK_ESCAPE));
-    EXPECT_TRUE(KeyConsumed(VK_RETURN));
-    EXPECT_TRUE(IsWindow(Panel()));
-    EXPECT_NE(SessionRunning, window->session.QueryState());  // Esc did not reach the stop command either
-    EXPECT_TRUE(KeyConsumed(VK_SPACE));
-    EXPECT_EQ(SessionRunning, window->session.QueryState());
-}
-
-TEST_F(MediaInfoPanelTest, ShowsTheOpenClipAndItsCheckFollowsItsVisibility) {
-    SendMessageW(window->m_hWnd, WM_COMMAND, ID_VIEW_INFOPANEL, 0);
+TEST_F(MediaInfoPanelTest, ShowsTheOpenClipKeepsEscapeAndEnterAndItsCheckFollowsItsVisibility) {
+    Command(ID_VIEW_INFOPANEL);
     EXPECT_TRUE(IsWindowVisible(Panel()));
     EXPECT_TRUE(Checked(ID_VIEW_INFOPANEL));
 
-    ASSERT_TRUE(window->OpenMedia(TestMediaPath("clip.avi").c_str(), true));
+    ASSERT_TRUE(window->OpenMedia(TestMediaPath("clip.avi").c_str(), false));
     EXPECT_EQ(L"clip.avi", Text(IDC_FILE_NAME));
     std::wstring info = Text(IDC_INFO_TEXT);
     for (const wchar_t* part : {L"長さ             0:00:03\r\n", L"　ﾌﾚｰﾑｻｲｽﾞ       320×240\r\n",
@@ -95,17 +82,23 @@ TEST_F(MediaInfoPanelTest, ShowsTheOpenClipAndItsCheckFollowsItsVisibility) {
         EXPECT_NE(std::wstring::npos, info.find(part)) << part;
     EXPECT_FALSE(Rows().empty());
 
-    SendMessageW(window->m_hWnd, WM_COMMAND, ID_VIEW_INFOPANEL, 0);
+    SetFocus(Item(IDC_FILTER_LIST));
+    EXPECT_TRUE(KeyConsumed(VK_ESCAPE));
+    EXPECT_TRUE(KeyConsumed(VK_RETURN));
+    EXPECT_TRUE(IsWindowVisible(Panel()));
+    EXPECT_NE(SessionRunning, window->session.QueryState());  // Esc did not reach the stop command either
+    EXPECT_TRUE(KeyConsumed(VK_SPACE));
+    EXPECT_EQ(SessionRunning, window->session.QueryState());
+
+    Command(ID_VIEW_INFOPANEL);
     EXPECT_FALSE(IsWindowVisible(Panel()));
     EXPECT_FALSE(Checked(ID_VIEW_INFOPANEL));
     window->CloseMedia();
     EXPECT_EQ(L"", Text(IDC_INFO_TEXT));
     EXPECT_TRUE(Rows().empty());
-}
 
-TEST_F(MediaInfoPanelTest, TheInformationGroupKeepsTwentyPixelsWhenThePanelIsLow) {
+    // A panel too low for its list keeps twenty pixels for the information group.
     SetWindowPos(Panel(), nullptr, 0, 0, 220, 60, SWP_NOZORDER | SWP_NOMOVE);
-    RECT group = {};
-    GetWindowRect(Item(IDC_INFO_GROUP), &group);
+    RECT group = WindowRectOf(Item(IDC_INFO_GROUP));
     EXPECT_EQ(20, group.bottom - group.top);
 }

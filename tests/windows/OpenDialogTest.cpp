@@ -13,34 +13,27 @@
 #include "ui/MainWindow.h"
 
 namespace {
-struct Seen {
-    std::vector<std::wstring> filters;
-    std::vector<std::wstring> files;
-    bool chose = false;
-} seen;
+std::vector<std::wstring> fileTypes, files;
 
 // Reads the dialog once its folder view is filled, then chooses the clip by name.
 void CALLBACK ReadDialog(HWND, UINT, UINT_PTR, DWORD) {
     HWND dialog = FindVisibleWindow(nullptr, L"#32770");
     HWND list = dialog ? FindVisibleWindow(dialog, WC_LISTVIEWW) : nullptr;
-    if (!list || seen.chose || SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 0) return;
-    HWND types = GetDlgItem(dialog, cmb1);
-    for (int i = 0; i < SendMessageW(types, CB_GETCOUNT, 0, 0); ++i) {
-        wchar_t text[100] = {};
-        SendMessageW(types, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        seen.filters.push_back(text);
+    int count = list ? static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)) : 0;
+    if (count == 0 || !files.empty()) return;
+    wchar_t text[MAX_PATH] = {};
+    for (int i = 0; i < SendMessageW(GetDlgItem(dialog, cmb1), CB_GETCOUNT, 0, 0); ++i) {
+        SendMessageW(GetDlgItem(dialog, cmb1), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        fileTypes.push_back(text);
     }
-    for (int i = 0; i < SendMessageW(list, LVM_GETITEMCOUNT, 0, 0); ++i) {
-        wchar_t text[MAX_PATH] = {};
-        LVITEMW item = {};
+    LVITEMW item = {};
+    item.cchTextMax = MAX_PATH;
+    for (int i = 0; i < count; ++i) {
         item.pszText = text;
-        item.cchTextMax = MAX_PATH;
         SendMessageW(list, LVM_GETITEMTEXTW, i, reinterpret_cast<LPARAM>(&item));
-        seen.files.push_back(text);
+        files.push_back(text);
     }
-    seen.chose = true;
-    HWND name = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
-    SetWindowTextW(name, L"movie.avi");
+    SetWindowTextW(GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1), L"movie.avi");
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
 }
 }  // namespace
@@ -49,8 +42,6 @@ TEST(OpenDialog, ListsEveryFileOfTheFolderUnderItsOneFilterAndReturnsTheChosenPa
     std::string folder = TestScratchFolder("opendialog");
     CopyFileA(TestMediaPath("clip.avi").c_str(), (folder + "\\movie.avi").c_str(), FALSE);
     WriteTestFile(folder + "\\notes.txt", "text");
-
-    seen = Seen();
     UINT_PTR timer = SetTimer(nullptr, 0, 100, ReadDialog);
     UINT_PTR giveUp = SetTimer(nullptr, 0, 8000, [](HWND, UINT, UINT_PTR, DWORD) {
         if (HWND dialog = FindVisibleWindow(nullptr, L"#32770")) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
@@ -63,9 +54,9 @@ TEST(OpenDialog, ListsEveryFileOfTheFolderUnderItsOneFilterAndReturnsTheChosenPa
     KillTimer(nullptr, timer);
     KillTimer(nullptr, giveUp);
 
-    EXPECT_EQ(std::vector<std::wstring>{L"\u5168\u3066\u306e\u30d5\u30a1\u30a4\u30eb (*.*)"}, seen.filters);
-    std::sort(seen.files.begin(), seen.files.end());
-    EXPECT_EQ((std::vector<std::wstring>{L"movie.avi", L"notes.txt"}), seen.files);
+    EXPECT_EQ(std::vector<std::wstring>{L"\u5168\u3066\u306e\u30d5\u30a1\u30a4\u30eb (*.*)"}, fileTypes);
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ((std::vector<std::wstring>{L"movie.avi", L"notes.txt"}), files);
     ASSERT_TRUE(chosen);
     EXPECT_STREQ((folder + "\\movie.avi").c_str(), buffer);
 }
