@@ -26,19 +26,16 @@ long KernelHandlesFromSystemTable() {
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
     if (!query) return -1;
     std::vector<char> buffer(1 << 20);
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        ULONG needed = 0;
-        LONG status = query(16, buffer.data(), static_cast<ULONG>(buffer.size()), &needed);
-        if (status == 0) {
-            auto* table = reinterpret_cast<HandleTable*>(buffer.data());
-            long count = 0;
-            for (ULONG i = 0; i < table->count; ++i)
-                if (table->entries[i].ownerPid == GetCurrentProcessId()) ++count;
-            return count;
-        }
+    ULONG needed = 0;
+    while (query(16, buffer.data(), static_cast<ULONG>(buffer.size()), &needed) != 0) {
+        if (buffer.size() >= (1u << 28)) return -1;
         buffer.resize(buffer.size() * 4);
     }
-    return -1;
+    auto* table = reinterpret_cast<HandleTable*>(buffer.data());
+    long count = 0;
+    for (ULONG i = 0; i < table->count; ++i)
+        if (table->entries[i].ownerPid == GetCurrentProcessId()) ++count;
+    return count;
 }
 
 // Wine accepts a handle's 16-bit index alone (as Windows did for 16-bit programs), so every
@@ -66,12 +63,10 @@ long UserObjectsByIndex() {
     long count = 0;
     EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&count));
     for (UINT_PTR i = 1; i < 0x10000; ++i) {
+        ICONINFO info;
         if (IsMenu(reinterpret_cast<HMENU>(i))) {
             ++count;
-            continue;
-        }
-        ICONINFO info;
-        if (GetIconInfo(reinterpret_cast<HICON>(i), &info)) {
+        } else if (GetIconInfo(reinterpret_cast<HICON>(i), &info)) {
             ++count;
             if (info.hbmColor) DeleteObject(info.hbmColor);
             if (info.hbmMask) DeleteObject(info.hbmMask);
@@ -97,20 +92,12 @@ long ThreadCount() {
 ProcessCounters ReadProcessCounters() {
     ProcessCounters counters;
     DWORD handles = 0;
-    if (GetProcessHandleCount(GetCurrentProcess(), &handles) && handles > 0) {
-        counters.handles = static_cast<long>(handles);
-    } else {
-        counters.handles = KernelHandlesFromSystemTable();
-    }
-    DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-    if (gdi > 0 && user > 0) {
-        counters.gdiObjects = static_cast<long>(gdi);
-        counters.userObjects = static_cast<long>(user);
-    } else {
-        counters.gdiObjects = GdiObjectsByIndex();
-        counters.userObjects = UserObjectsByIndex();
-    }
+    GetProcessHandleCount(GetCurrentProcess(), &handles);
+    counters.handles = handles > 0 ? static_cast<long>(handles) : KernelHandlesFromSystemTable();
+    long gdi = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+    long user = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
+    counters.gdiObjects = gdi > 0 && user > 0 ? gdi : GdiObjectsByIndex();
+    counters.userObjects = gdi > 0 && user > 0 ? user : UserObjectsByIndex();
     PROCESS_MEMORY_COUNTERS_EX memory = {};
     memory.cb = sizeof(memory);
     if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),

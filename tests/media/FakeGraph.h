@@ -26,8 +26,15 @@ inline HRESULT FakeCall(const std::string& call) {
     auto found = fakeResults.find(call.substr(0, call.find('(')));
     return found == fakeResults.end() ? S_OK : found->second;
 }
-// The calls made since the last look.
+// The calls made since the last look; or only those that start with one of the prefixes.
 inline Calls TakeLog() { return std::exchange(fakeLog, {}); }
+inline Calls TakeLog(std::initializer_list<const char*> prefixes) {
+    Calls found;
+    for (const std::string& call : TakeLog())
+        for (const char* prefix : prefixes)
+            if (call.rfind(prefix, 0) == 0) found.push_back(call);
+    return found;
+}
 
 // Methods the code under test never calls.
 #define FAKE_STUB(name, args) \
@@ -299,12 +306,8 @@ struct FakeGraph : IGraphBuilder, DirectShowServices, FakeObject {
     FakeGraph() {
         fakeLog.clear();
         fakeResults.clear();
-        name = "IGraphBuilder";
-        control.name = "IMediaControl";
-        event.name = "IMediaEvent";
-        seeking.name = "IMediaSeeking";
-        video.name = "IVideoWindow";
-        detector.name = "IMediaDet";
+        name = "IGraphBuilder", control.name = "IMediaControl", event.name = "IMediaEvent";
+        seeking.name = "IMediaSeeking", video.name = "IVideoWindow", detector.name = "IMediaDet";
     }
     HRESULT CreateMediaDetector(IMediaDet** out) override {
         HRESULT hr = FakeCall("CreateMediaDetector");

@@ -5,11 +5,6 @@
 #include "media/FilterList.h"
 #include "media/PinEntry.h"
 
-#include <qedit.h>
-
-#include <string>
-#include <vector>
-
 TEST(FilterListTest, EnumerationAppendsAndOnlyOwningEntriesGiveTheFilterBack) {
     FakeGraph graph;
     FakeFilter reader, splitter;
@@ -41,21 +36,20 @@ TEST(FilterListTest, PropertyPagesOpenOnlyForAFilterThatListsSomeAndEverythingGo
     SetDirectShowServices(&graph);
     IMalloc* allocator = nullptr;
     ASSERT_EQ(S_OK, CoGetMalloc(1, &allocator));
-    struct Case {
-        const char* label;
+    const struct {
         bool hasPages;
         std::vector<GUID> pages;
         HRESULT getPages, frame;
         bool shown;
     } cases[] = {
-        {"no pages interface", false, {}, S_OK, S_OK, false},
-        {"an empty list", true, {}, S_OK, S_OK, false},
-        {"the list refused", true, {CLSID_FilterGraph}, E_FAIL, S_OK, false},
-        {"two pages", true, {CLSID_FilterGraph, CLSID_MediaDet}, S_OK, S_OK, true},
-        {"the frame refused", true, {CLSID_FilterGraph}, S_OK, E_FAIL, false},
+        {false, {}, S_OK, S_OK, false},                 // no pages interface
+        {true, {}, S_OK, S_OK, false},                  // an empty list
+        {true, {CLSID_FilterGraph}, E_FAIL, S_OK, false},
+        {true, {CLSID_FilterGraph, CLSID_MediaDet}, S_OK, S_OK, true},
+        {true, {CLSID_FilterGraph}, S_OK, E_FAIL, false},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
         FakeFilter decoder;
         FakePages pages;
         decoder.name = "Decoder";
@@ -63,18 +57,13 @@ TEST(FilterListTest, PropertyPagesOpenOnlyForAFilterThatListsSomeAndEverythingGo
         decoder.pages = c.hasPages ? &pages : nullptr;
         fakeResults = {{"GetPages", c.getPages}, {"PropertyFrame", c.frame}};
         FilterEntry entry(&decoder, false);
-        TakeLog();
         bool listed = c.hasPages && !c.pages.empty() && SUCCEEDED(c.getPages);
         EXPECT_EQ(listed, entry.HasPropertyPages());
+        TakeLog();
         EXPECT_EQ(c.shown, entry.ShowPropertyPages(nullptr));
-        Calls frames;
-        for (const std::string& call : TakeLog())
-            if (call.rfind("PropertyFrame", 0) == 0) frames.push_back(call);
         EXPECT_EQ(listed ? Calls{"PropertyFrame(Decoder,Decoder," + std::to_string(c.pages.size()) + ")"} : Calls{},
-                  frames);
-        if (pages.lastList) {
-            EXPECT_EQ(0, allocator->DidAlloc(pages.lastList));
-        }
+                  TakeLog({"PropertyFrame"}));
+        EXPECT_TRUE(!pages.lastList || allocator->DidAlloc(pages.lastList) == 0);
         EXPECT_EQ(0u, decoder.refs);
     }
     allocator->Release();

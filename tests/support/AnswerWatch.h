@@ -6,9 +6,7 @@
 
 class AnswerWatch {
 public:
-    explicit AnswerWatch(HWND window) : window(window) {
-        thread = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
-    }
+    explicit AnswerWatch(HWND window) : window(window) { thread = CreateThread(nullptr, 0, Watch, this, 0, nullptr); }
     ~AnswerWatch() { Stop(); }
     AnswerWatch(const AnswerWatch&) = delete;
     AnswerWatch& operator=(const AnswerWatch&) = delete;
@@ -18,10 +16,9 @@ public:
     DWORD Stop() {
         if (!thread) return longest;
         InterlockedExchange(&done, 1);
-        while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
-            MSG msg;
+        MSG msg;
+        while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0)
             PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        }
         CloseHandle(thread);
         thread = nullptr;
         return longest;
@@ -30,7 +27,7 @@ public:
 
 private:
     static DWORD WINAPI Watch(void* parameter) {
-        AnswerWatch* self = static_cast<AnswerWatch*>(parameter);
+        auto* self = static_cast<AnswerWatch*>(parameter);
         while (!InterlockedCompareExchange(&self->done, 0, 0)) {
             DWORD start = GetTickCount();
             DWORD_PTR result = 0;

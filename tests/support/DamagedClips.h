@@ -6,51 +6,32 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "support/TestSupport.h"
 
 namespace damaged {
-using Bytes = std::vector<char>;
+using Bytes = std::string;
 
-inline Bytes Read(const char* media = "clip.avi") {
-    Bytes b;
-    HANDLE file = CreateFileA(TestMediaPath(media).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE) return b;
-    b.resize(GetFileSize(file, nullptr));
-    DWORD read = 0;
-    if (!ReadFile(file, b.data(), static_cast<DWORD>(b.size()), &read, nullptr)) read = 0;
-    b.resize(read);
-    CloseHandle(file);
-    return b;
-}
+inline Bytes Read(const char* media = "clip.avi") { return ReadTestFile(TestMediaPath(media)); }
+inline bool Write(const std::string& path, const Bytes& b) { return WriteTestFile(path, b); }
 
 inline uint32_t Get32(const Bytes& b, size_t at) {
     uint32_t v = 0;
     if (at + 4 <= b.size()) memcpy(&v, &b[at], 4);
     return v;
 }
-inline void Put(Bytes& b, size_t at, const void* bytes, size_t count) {
-    if (at + count <= b.size()) memcpy(&b[at], bytes, count);
+inline void Put32(Bytes& b, size_t at, uint32_t v) {
+    if (at + 4 <= b.size()) memcpy(&b[at], &v, 4);
 }
-inline void Put32(Bytes& b, size_t at, uint32_t v) { Put(b, at, &v, 4); }
-inline void PutId(Bytes& b, size_t at, const char* id) { Put(b, at, id, 4); }
+inline void PutId(Bytes& b, size_t at, const char* id) {
+    if (at + 4 <= b.size()) memcpy(&b[at], id, 4);
+}
 // Offset of the first four-character code at or after from (a chunk's id, or a list's type), or npos.
-inline size_t Find(const Bytes& b, const char* fourcc, size_t from = 12) {
-    for (size_t i = from; i + 4 <= b.size(); ++i)
-        if (memcmp(&b[i], fourcc, 4) == 0) return i;
-    return std::string::npos;
-}
-
-inline bool Write(const std::string& path, const Bytes& b) {
-    return WriteTestFile(path, std::string(b.begin(), b.end()));
-}
+inline size_t Find(const Bytes& b, const char* fourcc, size_t from = 12) { return b.find(fourcc, from, 4); }
 
 inline bool CutInFirstFrame(const std::string& path) {
     Bytes b = Read();
-    size_t movi = Find(b, "movi");
-    size_t frame = movi == std::string::npos ? movi : Find(b, "00db", movi);
+    size_t frame = Find(b, "00db", Find(b, "movi"));
     if (frame == std::string::npos) return false;
     b.resize(frame + 8 + Get32(b, frame + 4) / 2);
     return Write(path, b);
@@ -69,7 +50,7 @@ inline bool IndexOffsetsNearTop(const std::string& path) {
 inline bool SilentRates(const std::string& path) {
     Bytes b = Read();
     size_t auds = Find(b, "auds");
-    size_t strf = auds == std::string::npos ? auds : Find(b, "strf", auds);
+    size_t strf = Find(b, "strf", auds);
     if (strf == std::string::npos) return false;
     Put32(b, auds + 20, 0);
     Put32(b, auds + 24, 0);

@@ -5,25 +5,23 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include "framework/Scoped.h"
 #include "media/BoundedCall.h"
 
 namespace {
-bool RunningOnWine() {
-    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
-}
-
 // The hostile-file tests abandon calls stuck inside Wine's GStreamer splitter, and Wine 8 crashes
 // ending such a thread however the process ends, which would turn gtest's verdict into a crash
 // status. Under Wine the test process therefore ends through Linux's exit_group, which stops every
 // thread where it stands. Test support only: the player itself stays a plain Windows program.
 void EndTestProcess(UINT exitCode) {
-    if (AnyCallAbandoned() && RunningOnWine()) {
+    if (AnyCallAbandoned() && GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")) {
         fflush(nullptr);
 #if defined(__x86_64__)
         long result;
@@ -46,34 +44,27 @@ public:
     void TearDown() override { CoUninitialize(); }
 };
 ::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new ProgramEnvironment);
-
-std::string UnixToWindows(std::string path) {
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return "Z:" + path;
-}
 }  // namespace
 
 std::string TestMediaPath(const char* name) {
     const char* dir = getenv("CORVANTILE_TEST_MEDIA");
-    std::string base = dir ? UnixToWindows(dir) : std::string(".");
-    return base + "\\" + name;
+    std::string path = std::string(dir ? "Z:" : ".") + (dir ? dir : "") + "/" + name;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
 }
 
+// Files of any name or length are deleted: wide calls through the \\?\ prefix.
 std::string TestScratchFolder(const char* name) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     std::string folder = std::string(temp) + "corvantile-" + name;
-    std::string pattern = folder + "\\*";
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string file = folder + "\\" + found.cFileName;
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA(file.c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
+    wchar_t wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, folder.c_str(), -1, wide, MAX_PATH);
+    std::wstring prefix = L"\\\\?\\" + std::wstring(wide) + L"\\";
+    WIN32_FIND_DATAW found;
+    ScopedFind search(FindFirstFileW((prefix + L"*").c_str(), &found));
+    for (BOOL more = search.IsValid(); more; more = FindNextFileW(search.Get(), &found))
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW((prefix + found.cFileName).c_str());
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
 }
@@ -110,18 +101,19 @@ bool WriteTestFile(const std::string& path, const std::string& bytes) {
     return ok != FALSE;
 }
 
+std::string ReadTestFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
 HDROP MakeDropHandle(const std::vector<std::string>& names) {
-    size_t size = sizeof(DROPFILES) + 1;
-    for (const std::string& name : names) size += name.size() + 1;
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    std::string list;
+    for (const std::string& name : names) list += name + '\0';
+    // Zero-filled: narrow names, and the empty name that ends the list.
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size() + 1);
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
     drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = FALSE;
-    char* cursor = reinterpret_cast<char*>(drop) + sizeof(DROPFILES);
-    for (const std::string& name : names) {
-        memcpy(cursor, name.c_str(), name.size() + 1);
-        cursor += name.size() + 1;
-    }
+    memcpy(drop + 1, list.data(), list.size());
     GlobalUnlock(memory);
     return static_cast<HDROP>(memory);
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // Windows path (Z:\...) of a file that scripts/make-test-media.sh generated.
 std::string TestMediaPath(const char* name);
@@ -21,12 +22,11 @@ bool PumpUntil(Done done, DWORD ms) {
     return true;
 }
 
-#include <vector>
-
 // Writes a shell shortcut file pointing at target (both Windows paths).
 bool MakeShortcut(const std::string& shortcut, const std::string& target);
-// Writes bytes to a file, replacing it.
+// Writes bytes to a file, replacing it; reads a whole file ("" when it cannot).
 bool WriteTestFile(const std::string& path, const std::string& bytes);
+std::string ReadTestFile(const std::string& path);
 // A drop handle holding the given names, as the shell hands one to WM_DROPFILES.
 HDROP MakeDropHandle(const std::vector<std::string>& names);
 

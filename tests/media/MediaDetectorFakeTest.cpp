@@ -1,0 +1,172 @@
+// The probe and GrabFrame against a media detector whose streams each test describes: one that
+// answers as the platform's does, and one that, like Wine's, cannot give frames.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <limits>
+
+#include "framework/Scoped.h"
+#include "media/FakeGraph.h"
+#include "media/FrameCapture.h"
+#include "media/MediaProbe.h"
+#include "support/TestSupport.h"
+
+namespace {
+// Answers GetConnectedMediaType with a VIDEOINFOHEADER of the given bit count.
+struct FakeGrabber : ISampleGrabber {
+    WORD bitCount = 24;
+    long refs = 1;
+    STDMETHOD_(ULONG, AddRef)() override { return static_cast<ULONG>(++refs); }
+    STDMETHOD_(ULONG, Release)() override { return static_cast<ULONG>(--refs); }
+    STDMETHOD(GetConnectedMediaType)(AM_MEDIA_TYPE* type) override {
+        type->majortype = MEDIATYPE_Video;
+        type->formattype = FORMAT_VideoInfo;
+        type->cbFormat = sizeof(VIDEOINFOHEADER);
+        type->pbFormat = static_cast<BYTE*>(CoTaskMemAlloc(type->cbFormat));
+        ZeroMemory(type->pbFormat, type->cbFormat);
+        reinterpret_cast<VIDEOINFOHEADER*>(type->pbFormat)->bmiHeader.biBitCount = bitCount;
+        return S_OK;
+    }
+    FAKE_STUB(QueryInterface, (REFIID, void**)) FAKE_STUB(SetOneShot, (BOOL))
+    FAKE_STUB(SetMediaType, (const AM_MEDIA_TYPE*)) FAKE_STUB(SetBufferSamples, (BOOL))
+    FAKE_STUB(GetCurrentBuffer, (LONG*, LONG*)) FAKE_STUB(GetCurrentSample, (IMediaSample**))
+    FAKE_STUB(SetCallback, (ISampleGrabberCB*, LONG))
+};
+
+FakeStream Stream(GUID major) { return {major, GUID_NULL, 8, 1.0, 25.0}; }
+const FakeStream kVideo = {MEDIATYPE_Video, FORMAT_VideoInfo, 88, 4.0, 25.0};
+const FakeStream kAudio = {MEDIATYPE_Audio, FORMAT_WaveFormatEx, 18, 4.5, -1.0};
+
+class DetectorFake : public ::testing::Test {
+protected:
+    FakeGraph services;
+    FakeDetector& detector = services.detector;
+    FakeGrabber grabber;
+    MediaFormatInfo info = {};
+
+    void SetUp() override {
+        detector.streams = {Stream(MEDIATYPE_Audio), Stream(MEDIATYPE_Video)};
+        detector.grabber = &grabber;
+        SetDirectShowServices(&services);
+    }
+    void TearDown() override {
+        SetDirectShowServices(nullptr);
+        // The detector, every pUnk it handed out and the grabber are given back on every path.
+        EXPECT_EQ(0u, detector.refs);
+        EXPECT_EQ(1, grabber.refs);
+    }
+    bool Probe(const char* path, const std::vector<FakeStream>& streams) {
+        detector.streams = streams;
+        TakeLog();
+        return ProbeMedia(path, &info);
+    }
+    // Whether the probe created a detector at all, and the stream indexes it selected.
+    static Calls Selected() { return TakeLog({"CreateMediaDetector", "put_CurrentStream"}); }
+    HBITMAP Grab(uint32_t ms, int width, int height, const char* path = "C:\\m\\clip.avi") {
+        ScopedGetDC screen(nullptr);
+        return GrabFrame(path, ms, width, height, screen);
+    }
+};
+class ProbeMediaFake : public DetectorFake {};
+class FrameCaptureFake : public DetectorFake {};
+}  // namespace
+
+TEST_F(ProbeMediaFake, RefusedExtensionsCreateNothingAndLeaveTheRecordZeroed) {
+    static const MediaFormatInfo zero = {};
+    for (const char* path : {"C:\\m\\clip.MOV", "setup.Exe", "C:\\m\\codec.dll"}) {
+        memset(&info, 0xCD, sizeof(info));
+        EXPECT_FALSE(Probe(path, {kVideo, kAudio})) << path;
+        EXPECT_EQ(0, memcmp(&zero, &info, sizeof(info))) << path;
+        EXPECT_TRUE(Selected().empty()) << path;
+    }
+    // Only the final component's extension counts.
+    EXPECT_TRUE(Probe("C:\\movies.mov\\clip", {kVideo}));
+}
+
+TEST_F(ProbeMediaFake, StreamsFillTheRecordAndEveryFormatBlockIsFreed) {
+    FakeStream video = kVideo, video2 = kVideo, audio = kAudio;
+    video.blockSize = 120;
+    video.seconds = 1e9;  // beyond 49 days the millisecond count holds its maximum
+    video2.format = FORMAT_VideoInfo2;
+    video2.blockSize = 200;
+    audio.blockSize = 40;  // a WAVEFORMATEX with codec data, as Vorbis has; last, so an overrun shows
+    ASSERT_TRUE(Probe("C:\\m\\a.webm", {video, video2, audio}));
+    EXPECT_EQ(0xFFFFFFFFu, info.lengthMs);
+    EXPECT_EQ(1, info.hasAudio & info.hasVideo);
+    EXPECT_DOUBLE_EQ(25.0, info.frameRate);
+    EXPECT_EQ(1, info.hasWaveFormat & info.hasVideoInfo & info.hasVideoInfo2);
+    BYTE counting[112];
+    for (BYTE i = 0; i < sizeof(counting); ++i) counting[i] = i + 1;
+    EXPECT_EQ(0, memcmp(counting, info.waveFormat, 18));
+    EXPECT_EQ(0, memcmp(counting, info.videoInfo, 88));
+    EXPECT_EQ(0, memcmp(counting, info.videoInfo2, 112));
+    IMalloc* allocator = nullptr;
+    ASSERT_EQ(S_OK, CoGetMalloc(1, &allocator));
+    for (void* block : detector.blocks) EXPECT_EQ(0, allocator->DidAlloc(block));
+    allocator->Release();
+}
+
+TEST_F(ProbeMediaFake, MpegNamesGetASecondStreamAndNeedVideo) {
+    detector.reported = 1;
+    EXPECT_TRUE(Probe("C:\\m\\movie.MPG", {kVideo, kAudio}));
+    EXPECT_EQ((Calls{"CreateMediaDetector", "put_CurrentStream(0)", "put_CurrentStream(1)"}), Selected());
+    EXPECT_FALSE(Probe("C:\\m\\song.mpeg", {kAudio}));
+    EXPECT_TRUE(Probe("C:\\m\\movie.avi", {kVideo, kAudio}));
+    EXPECT_EQ((Calls{"CreateMediaDetector", "put_CurrentStream(0)"}), Selected());
+}
+
+// ASF video without a frame rate plays at 30; a non-finite rate (a platform dividing by a zero
+// frame duration) counts as none.
+TEST_F(ProbeMediaFake, AsfVideoWithoutFrameRatePlaysAtThirty) {
+    const struct {
+        const char* path;
+        double rate, expected;  // expected 0: refused
+    } cases[] = {
+        {"C:\\m\\a.asf", -1.0, 30.0},
+        {"C:\\m\\a.WMV", 15.0, 15.0},
+        {"C:\\m\\a.avi", -1.0, 0.0},
+        {"C:\\m\\a.avi", std::numeric_limits<double>::infinity(), 0.0},
+        {"C:\\m\\a.asf", std::numeric_limits<double>::quiet_NaN(), 30.0},
+    };
+    for (const auto& c : cases) {
+        FakeStream video = kVideo;
+        video.rate = c.rate;
+        EXPECT_EQ(c.expected > 0, Probe(c.path, {video})) << c.path << " " << c.rate;
+        EXPECT_EQ(c.expected, info.frameRate) << c.path << " " << c.rate;
+    }
+}
+
+TEST_F(FrameCaptureFake, NoPictureForNoSizeNoVideoOrAGrabberDeeperThanTheBuffer) {
+    const int sizes[][2] = {{0, 240}, {320, 0}, {-320, 240}, {320, -1}};
+    for (const auto& size : sizes) EXPECT_EQ(nullptr, Grab(1000, size[0], size[1])) << size[0] << "x" << size[1];
+    EXPECT_EQ(nullptr, Grab(0, 320, 240, nullptr));
+    EXPECT_TRUE(TakeLog({"CreateMediaDetector"}).empty());
+    detector.streams = {Stream(MEDIATYPE_Audio), Stream(MEDIATYPE_AnalogAudio)};
+    EXPECT_EQ(nullptr, Grab(0, 320, 240));
+    EXPECT_TRUE(TakeLog({"GetBitmapBits"}).empty());
+    // 32-bit pixels would be read from a buffer that holds 24-bit ones.
+    detector.streams = {Stream(MEDIATYPE_Video)};
+    grabber.bitCount = 32;
+    EXPECT_EQ(nullptr, Grab(0, 320, 240));
+}
+
+TEST_F(FrameCaptureFake, FirstVideoStreamsPictureBecomesTheBitmap) {
+    detector.streams = {Stream(MEDIATYPE_Audio), Stream(MEDIATYPE_Interleaved), Stream(MEDIATYPE_Video)};
+    ScopedGdiObject bitmap(Grab(1500, 4, 3));
+    ASSERT_TRUE(bitmap.Get());
+    EXPECT_EQ((Calls{"put_CurrentStream(0)", "put_CurrentStream(1)", "GetBitmapBits(size 1.500000 4x3)",
+                     "GetBitmapBits(buffer 1.500000 4x3)"}),
+              TakeLog({"put_CurrentStream", "GetBitmapBits"}));
+    std::vector<BYTE> pixels = Pixels24(bitmap.Bitmap(), 4, 3);
+    for (size_t i = 0; i < pixels.size(); ++i) EXPECT_EQ(static_cast<BYTE>(i + 1), pixels[i]) << i;
+}
+
+TEST_F(FrameCaptureFake, ADetectorWithoutFramesIsAskedFirstThenOurOwnGraphIsBuilt) {
+    fakeResults = {{"GetBitmapBits", E_NOTIMPL}, {"CreateFilterGraph", E_FAIL}};
+    detector.grabber = nullptr;
+    detector.streams = {Stream(MEDIATYPE_Video)};
+    EXPECT_EQ(nullptr, Grab(2000, 320, 240));
+    EXPECT_EQ((Calls{"GetBitmapBits(size 2.000000 320x240)", "GetBitmapBits(buffer 2.000000 320x240)",
+                     "CreateFilterGraph"}),
+              TakeLog({"GetBitmapBits", "CreateFilterGraph"}));
+}
