@@ -1,9 +1,6 @@
 // Status pane layout: one edge per pane; each part is its pane's width plus the gap; the first
 // stretch pane alone takes the room left over, so with such a pane the last part ends at the
 // bar's edge when the panes fit, and without room every pane keeps its width.
-#include <fuzzer/FuzzedDataProvider.h>
-
-#include <cstdint>
 #include <vector>
 
 #include "framework/StatusPaneLayout.h"

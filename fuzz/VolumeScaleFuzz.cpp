@@ -3,12 +3,6 @@
 // on the trackbar, and a higher position never writes a louder level. A position written and
 // read back shows the same or one step quieter, never louder; a level read and written back
 // from its position never comes out louder either.
-#include <fuzzer/FuzzedDataProvider.h>
-
-#include <cmath>
-#include <cstdint>
-#include <cstring>
-
 #include "fuzz/FuzzCheck.h"
 #include "panels/VolumeScale.h"
 
@@ -67,11 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         a = input.ConsumeProbability<double>();
         b = input.ConsumeProbability<double>();
     }
-    if (input.ConsumeBool()) {
-        // Any bit pattern, not a number and the infinities included.
-        uint64_t bits = input.ConsumeIntegral<uint64_t>();
-        memcpy(&a, &bits, sizeof(a));
-    }
+    if (input.ConsumeBool()) a = AnyDouble(input);
 
     CheckLevel(level);
     CheckPosition(position);
