@@ -60,13 +60,6 @@ TEST(WinmmLibrary, BindsOnceWhateverIsAskedLater) {
     EXPECT_FALSE(ModuleLoaded(name));
 }
 
-TEST(WinmmLibrary, TheSystemLibraryIsFoundInTheSystemDirectory) {
-    char expected[MAX_PATH], path[MAX_PATH] = {};
-    GetSystemDirectoryA(expected, MAX_PATH);
-    ASSERT_TRUE(WinmmLibrary::FindSystemLibraryPath(path));
-    EXPECT_STRCASEEQ((std::string(expected) + "\\winmm.dll").c_str(), path);
-}
-
 TEST(WinmmLibrary, LibraryPathIsAFileInTheDirectoryWithOneSeparator) {
     ASSERT_EQ(932u, GetACP());
     std::string withFile = TestScratchFolder("winmm-file");

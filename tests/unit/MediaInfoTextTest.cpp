@@ -5,7 +5,6 @@
 #include <dshow.h>
 #include <dvdmedia.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -25,8 +24,6 @@ std::wstring BitCount(const wchar_t* value) { return Line(L"　ﾋﾞｯﾄ数",
 std::wstring FrameRate(const wchar_t* value) { return Line(L"　ﾌﾚｰﾑﾚｰﾄ", 8, value); }
 std::wstring Channels(const wchar_t* value) { return Line(L"　ﾁｬﾝﾈﾙ数", 8, value); }
 std::wstring Sampling(const wchar_t* value) { return Line(L"　ｻﾝﾌﾟﾘﾝｸﾞﾚｰﾄ", 4, value); }
-
-std::wstring Widened(const char* text) { return std::wstring(text, text + strlen(text)); }
 
 std::wstring From932(const std::string& text) {
     wchar_t wide[2048] = {};
@@ -79,8 +76,6 @@ MediaFormatInfo FormatOf(const Facts& f) {
 }  // namespace
 
 TEST(MediaInfoText, LinesFollowTheStreamsTheFileHas) {
-    char hugeRate[400];
-    snprintf(hugeRate, sizeof(hugeRate), "%.1f fps", 1e300);
     struct Case {
         const char* what;
         Facts facts;
@@ -101,12 +96,6 @@ TEST(MediaInfoText, LinesFollowTheStreamsTheFileHas) {
          LengthLine(L"0:00:08") + kVideo + FrameSize(L"16×16") + BitRate(L"1 kbps")},
         {"renderer's rate when the block has none", {8000, 0, 1, 0.0, 1, 0, 16, {16, 16, 8000}, 0, 0, 0, 8000},
          LengthLine(L"0:00:08") + kVideo + FrameSize(L"16×16") + BitRate(L"8 kbps") + BitCount(L"16 bit")},
-        {"average beyond 32 bits", {1, 0, 1, 0.0, 1, 2000000000, 0, {16, 16, 0}, 0, 0, 0, 1e9},
-         LengthLine(L"0:00:00") + kVideo + FrameSize(L"16×16")},
-        {"absurd frame rate, written out whole", {0, 0, 1, 1e300, 0, 0, 0, {16, 16, 0}, 0, 0, 0, 0},
-         LengthLine(L"0:00:00") + kVideo + FrameSize(L"16×16") + FrameRate(Widened(hugeRate).c_str())},
-        {"damaged byte rate", {1000, 1, 0, 0.0, 0, 0, 0, {0, 0, 0}, 2, 44100, 0xFFFFFFFF, 0},
-         LengthLine(L"0:00:01") + kAudio + Channels(L"2 ch") + Sampling(L"44100 Hz") + BitRate(L"34359738 kbps")},
     };
     for (const Case& c : cases) {
         std::string text = ComposeMediaInfoText(FormatOf(c.facts), c.facts.size, c.facts.fileSize);
