@@ -16,16 +16,10 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // Seconds shown by the text, which must be h:mm:ss.
 uint64_t ParseClock(const std::string& text) {
     size_t colon = text.find(':');
-    FUZZ_CHECK(colon != std::string::npos && colon > 0 && text.size() == colon + 6 && text[colon + 3] == ':');
-    FUZZ_CHECK(colon == 1 || text[0] != '0');
-    uint64_t hours = 0;
-    for (size_t i = 0; i < colon; ++i) {
-        FUZZ_CHECK(IsDigit(text[i]));
-        hours = hours * 10 + (text[i] - '0');
-    }
-    for (size_t i : {colon + 1, colon + 2, colon + 4, colon + 5}) FUZZ_CHECK(IsDigit(text[i]));
+    FUZZ_CHECK(colon != std::string::npos && colon > 0 && text.size() == colon + 6 && (colon == 1 || text[0] != '0'));
+    for (size_t i = 0; i < text.size(); ++i) FUZZ_CHECK(i == colon || i == colon + 3 ? text[i] == ':' : IsDigit(text[i]));
     FUZZ_CHECK(text[colon + 1] < '6' && text[colon + 4] < '6');
-    return hours * 3600 + atoi(&text[colon + 1]) * 60 + atoi(&text[colon + 4]);
+    return strtoull(text.c_str(), nullptr, 10) * 3600 + atoi(&text[colon + 1]) * 60 + atoi(&text[colon + 4]);
 }
 
 std::string Format(uint32_t ms) {

@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <dshow.h>
-#include <dvdmedia.h>
 
 #include <cstring>
 #include <string>
@@ -35,7 +33,7 @@ struct Facts {
     uint32_t lengthMs;
     int hasAudio, hasVideo;
     double frameRate;
-    int videoInfo;  // 0 none, 1 VIDEOINFOHEADER, 2 VIDEOINFOHEADER2
+    int videoInfo;  // 0 none, 1 the VIDEOINFOHEADER block, 2 the VIDEOINFOHEADER2 block
     DWORD declared;
     WORD bitCount;
     VideoSizeInfo size;
@@ -44,33 +42,23 @@ struct Facts {
     double fileSize;
 };
 
+template <class T>
+void Put(BYTE* block, size_t offset, T value) {
+    memcpy(block + offset, &value, sizeof(value));
+}
+
 MediaFormatInfo FormatOf(const Facts& f) {
-    MediaFormatInfo info = {};
-    info.lengthMs = f.lengthMs;
-    info.hasAudio = f.hasAudio;
-    info.hasVideo = f.hasVideo;
-    info.frameRate = f.frameRate;
-    if (f.videoInfo == 1) {
-        VIDEOINFOHEADER header = {};
-        header.dwBitRate = f.declared;
-        header.bmiHeader.biBitCount = f.bitCount;
-        memcpy(info.videoInfo, &header, sizeof(header));
-        info.hasVideoInfo = 1;
-    } else if (f.videoInfo == 2) {
-        VIDEOINFOHEADER2 header = {};
-        header.dwBitRate = f.declared;
-        header.bmiHeader.biBitCount = f.bitCount;
-        memcpy(info.videoInfo2, &header, sizeof(header));
-        info.hasVideoInfo2 = 1;
+    MediaFormatInfo info = {f.lengthMs, f.hasAudio, f.hasVideo, f.frameRate};
+    if (f.videoInfo) {
+        bool first = f.videoInfo == 1;
+        Put(first ? info.videoInfo : info.videoInfo2, kVideoBitRateOffset, f.declared);
+        Put(first ? info.videoInfo : info.videoInfo2, first ? kVideoInfoBitCountOffset : kVideoInfo2BitCountOffset, f.bitCount);
+        (first ? info.hasVideoInfo : info.hasVideoInfo2) = 1;
     }
-    if (f.channels) {
-        WAVEFORMATEX wave = {};
-        wave.nChannels = f.channels;
-        wave.nSamplesPerSec = f.samplesPerSec;
-        wave.nAvgBytesPerSec = f.avgBytesPerSec;
-        memcpy(info.waveFormat, &wave, 18);
-        info.hasWaveFormat = 1;
-    }
+    Put(info.waveFormat, kWaveChannelsOffset, f.channels);
+    Put(info.waveFormat, kWaveSamplesPerSecOffset, f.samplesPerSec);
+    Put(info.waveFormat, kWaveAvgBytesPerSecOffset, f.avgBytesPerSec);
+    info.hasWaveFormat = f.channels != 0;
     return info;
 }
 }  // namespace
