@@ -1,5 +1,4 @@
-// Window arithmetic: the children's rectangles tile the client area as the flags say; margins
-// measure the frame around the video; full screen hangs the frame off every edge evenly; the
+// Window arithmetic: margins measure the frame around the video; full screen hangs the frame off every edge evenly; the
 // frame rebuilt around an unmoved frameless window is the saved one, and follows it when moved;
 // a dragged frame keeps the video's aspect to within a pixel, moves only the edge it may move
 // and stays put when dragged again.
@@ -19,25 +18,6 @@ int Coordinate(FuzzedDataProvider& input) { return input.ConsumeIntegralInRange(
 RECT AnyRect(FuzzedDataProvider& input) { return {Coordinate(input), Coordinate(input), Coordinate(input), Coordinate(input)}; }
 
 RECT Moved(const RECT& r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
-
-void CheckChildren(FuzzedDataProvider& input) {
-    LayoutState s = {input.ConsumeIntegralInRange(0, 1 << 16), input.ConsumeIntegralInRange(0, 1 << 16),
-                     input.ConsumeBool(), input.ConsumeIntegralInRange(0, 1024), input.ConsumeBool(),
-                     input.ConsumeBool(), input.ConsumeBool(), input.ConsumeBool(), input.ConsumeBool(),
-                     input.ConsumeIntegralInRange(0, 1024)};
-    RECT band = ToolbarBandRectOf(s), status = StatusBarRectOf(s), video = VideoAreaRectOf(s), panel = InfoPanelRectOf(s);
-    FUZZ_CHECK(status.left == 0 && status.right == s.clientWidth && status.bottom == s.clientHeight);
-    FUZZ_CHECK(status.bottom - status.top == (s.showStatusBar ? kStatusBarHeight : 0));
-    FUZZ_CHECK(panel.right == s.clientWidth && panel.top == video.top && panel.bottom == video.bottom);
-    if (s.fullScreen || s.frameless) {
-        FUZZ_CHECK(SameRect(video, RECT{0, 0, s.clientWidth, s.clientHeight}));
-        return;
-    }
-    FUZZ_CHECK(video.left == 0 && video.top == (s.showToolbar ? band.bottom : 0));
-    FUZZ_CHECK(video.bottom == (s.showStatusBar ? status.top : s.clientHeight));
-    FUZZ_CHECK(s.clientWidth - video.right == (s.showInfoPanel ? s.infoPanelWidth : 0));
-    FUZZ_CHECK(panel.left - video.right == (s.showInfoPanel ? kPanelGap : 0));
-}
 
 void CheckFrame(FuzzedDataProvider& input) {
     RECT window = AnyRect(input), video = AnyRect(input);
@@ -103,7 +83,6 @@ void CheckTrunc(double x) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
     CheckTrunc(AnyDouble(input));
-    CheckChildren(input);
     CheckFrame(input);
     CheckSizing(input);
     return 0;

@@ -26,36 +26,28 @@ protected:
 }  // namespace
 
 TEST_F(SettingsStoreTest, ValuesOfTheWrongTypeSizeOrContentReadAsTheirDefaults) {
-    const DWORD seven = 7;
-    const WORD shortNumber = 1;
-    const char binaryOne[4] = {1, 0, 0, 0};
-    Store("binarydword", REG_BINARY, binaryOne, 4);
-    Store("shortdword", REG_DWORD, &shortNumber, 2);
-    Store("textdword", REG_SZ, "1", 2);
-    Store("sevendword", REG_DWORD, &seven, 4);
-    EXPECT_EQ(1u, key.ReadDword("binarydword", 1));
-    EXPECT_EQ(9u, key.ReadDword("shortdword", 9));
-    EXPECT_EQ(0u, key.ReadDword("textdword", 0));
-    EXPECT_EQ(7u, key.ReadDword("sevendword", 1));  // taken as it is
-    EXPECT_EQ(5u, key.ReadDword("absent", 5));
-
-    struct RateCase {
+    const struct {
         const char* what;
         DWORD type;
         std::string bytes;
+        bool rate;  // read as the rate (default 1.0), else as a number (default 9)
         double expected;
+    } cases[] = {
+        {"number stored as binary", REG_BINARY, std::string("\2\0\0\0", 4), false, 9},
+        {"short number", REG_DWORD, std::string("\2\0", 2), false, 9},
+        {"number as text", REG_SZ, std::string("2", 2), false, 9},
+        {"any whole number", REG_DWORD, std::string("\7\0\0\0", 4), false, 7},
+        {"menu rate", REG_SZ, std::string("2.000000", 9), true, 2.0},
+        {"not a number", REG_SZ, std::string("abc", 4), true, 0.0},
+        {"stored without its NUL", REG_SZ, "1.5", true, 1.5},
+        {"a number as a DWORD", REG_DWORD, std::string("\x02\0\0\0", 4), true, 1.0},
+        {"longer than the reading area", REG_SZ, std::string(300, '1') + '\0', true, 1.0},
     };
-    const RateCase rates[] = {
-        {"menu rate", REG_SZ, std::string("2.000000", 9), 2.0},
-        {"not a number", REG_SZ, std::string("abc", 4), 0.0},
-        {"stored without its NUL", REG_SZ, "1.5", 1.5},
-        {"a number as a DWORD", REG_DWORD, std::string("\x02\0\0\0", 4), 1.0},
-        {"longer than the reading area", REG_SZ, std::string(300, '1') + '\0', 1.0},
-    };
-    for (const RateCase& c : rates) {
-        Store("rate", c.type, c.bytes.data(), static_cast<DWORD>(c.bytes.size()));
-        EXPECT_EQ(c.expected, key.ReadDouble("rate", 1.0)) << c.what;
+    for (const auto& c : cases) {
+        Store("value", c.type, c.bytes.data(), static_cast<DWORD>(c.bytes.size()));
+        EXPECT_EQ(c.expected, c.rate ? key.ReadDouble("value", 1.0) : key.ReadDword("value", 9)) << c.what;
     }
+    EXPECT_EQ(5u, key.ReadDword("absent", 5));
 
     unsigned char placement[kPlacementSize];
     memset(placement, 0xAB, sizeof(placement));
