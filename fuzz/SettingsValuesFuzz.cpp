@@ -5,6 +5,7 @@
 // rectangle that has area, and then that rectangle is the four little-endian words at offset 28.
 #include <cctype>
 #include <cmath>
+#include <regex>
 #include <vector>
 
 #include "fuzz/FuzzCheck.h"
@@ -26,16 +27,6 @@ double ExpectedDecimal(const char* text) {
     return std::isfinite(value) ? value : 0.0;
 }
 
-// "%f": an optional minus, whole digits, a point and exactly six decimals.
-bool IsFixedSixDecimals(const std::string& text) {
-    size_t point = text.find('.');
-    if (point == std::string::npos || text.size() != point + 7) return false;
-    size_t sign = text[0] == '-' ? 1 : 0;
-    for (size_t i = sign; i < text.size(); ++i)
-        if (i != point && !IsDigit(text[i])) return false;
-    return point > sign;
-}
-
 void CheckRate(double rate) {
     std::string text = RateText(rate);
     double back = LeadingDecimal(text.c_str());
@@ -46,7 +37,9 @@ void CheckRate(double rate) {
     }
     // Every rate a window could use; beyond, the text may not fit its 256 bytes.
     if (std::fabs(rate) > 1e15) return;
-    FUZZ_CHECK(IsFixedSixDecimals(text));
+    // "%f": an optional minus, whole digits, a point and exactly six decimals.
+    static const std::regex kFixed("-?[0-9]+\\.[0-9]{6}");
+    FUZZ_CHECK(std::regex_match(text, kFixed));
     FUZZ_CHECK(std::fabs(back - rate) <= 5e-7 + std::fabs(rate) * 1e-15);
     if (std::fabs(rate) >= 0.5) FUZZ_CHECK(std::fabs(back - rate) <= std::fabs(rate) * 1e-6);
     FUZZ_CHECK(RateText(back) == text);  // stored again, the same text

@@ -86,10 +86,10 @@ TEST(BitmapWriter, DepthDecidesMasksColourTableAndUsage) {
         EXPECT_EQ(1, bytes[c.offBits]) << c.bits;  // the first pixel byte
         EXPECT_EQ(c.pixelUsage, screen.usages.back()) << c.bits;
         if (c.compression == BI_BITFIELDS) {
-            EXPECT_EQ(0, memcmp(kMasks, bytes.data() + 54, sizeof(kMasks))) << c.bits;
+            EXPECT_EQ(0, memcmp(kMasks, bytes.data() + 54, sizeof(kMasks)));
         }
         if (c.bits <= 8) {  // the system palette as RGBQUADs, peFlags in the reserved byte
-            EXPECT_EQ((std::vector<BYTE>{7, 6, 5, 8}), std::vector<BYTE>(bytes.begin() + 54 + 20, bytes.begin() + 54 + 24));
+            EXPECT_EQ(std::string("\7\6\5\10"), bytes.substr(54 + 20, 4));
         }
     }
 }

@@ -30,6 +30,7 @@ TEST(WindowLayout, ChildRectanglesFollowTheBarsThePanelAndTheMode) {
         {VideoAreaRectOf, false, false, false, Normal, true, {0, 0, 640, 480}},
         {VideoAreaRectOf, true, true, false, Normal, false, {0, 3, 640, 461}},  // toolbar never created
         {VideoAreaRectOf, true, true, true, Full, true, {0, 0, 640, 480}},
+        {VideoAreaRectOf, true, true, true, Frameless, true, {0, 0, 640, 480}},
         {InfoPanelRectOf, true, true, true, Normal, true, {447, 27, 640, 461}},
         {InfoPanelRectOf, true, true, false, Normal, true, {640, 27, 640, 461}},
         {ToolbarBandRectOf, true, true, true, Normal, true, {0, 3, 121, 27}},
