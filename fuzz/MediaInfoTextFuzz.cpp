@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <regex>
 #include <vector>
 
 #include "fuzz/FuzzCheck.h"
@@ -89,11 +90,9 @@ void CheckVideo(Section video, const MediaFormatInfo& format, const VideoSizeInf
     if (bitCount != 0) expected.push_back(std::to_string(bitCount) + " bit");
     if (format.frameRate > 0 && std::isfinite(format.frameRate)) {
         FUZZ_CHECK(!video.values.empty());
-        const std::string rate = video.values.back();
-        char* end = nullptr;
-        double shown = strtod(rate.c_str(), &end);
-        FUZZ_CHECK(rate.size() > 6 && rate[rate.size() - 6] == '.' && std::string(end) == " fps");
-        FUZZ_CHECK(std::fabs(shown - format.frameRate) <= 0.05 + format.frameRate * 1e-15);
+        static const std::regex kRate("[0-9]+\\.[0-9] fps");
+        FUZZ_CHECK(std::regex_match(video.values.back(), kRate));
+        FUZZ_CHECK(std::fabs(atof(video.values.back().c_str()) - format.frameRate) <= 0.05 + format.frameRate * 1e-15);
         video.values.pop_back();
     }
     FUZZ_CHECK(video.values == expected);

@@ -28,12 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int previous = -gap;
     for (size_t i = 0; i < panes.size(); ++i) {
         long long width = static_cast<long long>(edges[i]) - previous - gap;
-        if (panes[i].stretch && !stretched && room > 0) {
-            FUZZ_CHECK(width == panes[i].width + room);
-            stretched = true;
-        } else {
-            FUZZ_CHECK(width == panes[i].width);
-        }
+        bool grows = panes[i].stretch && !stretched && room > 0;
+        FUZZ_CHECK(width == panes[i].width + (grows ? room : 0));
+        stretched = stretched || grows;
         previous = edges[i];
     }
     FUZZ_CHECK(edges.back() == (stretched ? clientWidth : used));
