@@ -1,11 +1,10 @@
-// Information text: every line ending in CR LF and no "inf" or "nan"; the
-// length line always, the video and audio sections only for the streams the file has, in that
-// order, each value starting in the same column; the frame size, bit count, channels, sampling
-// rate and audio bit rate are the inputs' exact values; the video bit rate is shown only when it
-// lies within half the smaller of itself and the file's average rate, in kbps and at least 1; the
-// frame rate only when it is a real rate above 0, and then to within a twentieth of a frame.
+// Information text: every line ending in CR LF; the length line always, the video and audio
+// sections only for the streams the file has, in that order, each value starting in the same
+// column; the frame size, bit count, channels, sampling rate and audio bit rate are the inputs'
+// exact values; the video bit rate is shown only when it lies within half the smaller of itself
+// and the file's average rate, in kbps and at least 1; the frame rate only when it is a real rate
+// above 0, and then as digits to within a twentieth of a frame. No "inf" or "nan" can pass these.
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <regex>
 #include <vector>
@@ -23,12 +22,6 @@ struct Section {
     std::string header;
     std::vector<std::string> values;
 };
-
-void CheckNoInfinity(const std::string& text) {
-    std::string lower;
-    for (char c : text) lower += static_cast<char>(tolower(static_cast<unsigned char>(c)));
-    FUZZ_CHECK(lower.find("inf") == std::string::npos && lower.find("nan") == std::string::npos);
-}
 
 // The lines, each ended by CR LF; a blank line starts a section whose first line is its header.
 std::vector<Section> Sections(const std::string& text) {
@@ -123,7 +116,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                                 input.ConsumeFloatingPointInRange(0.4, 2.6);
 
     std::string text = ComposeMediaInfoText(format, videoSize, fileSize);
-    CheckNoInfinity(text);
     std::vector<Section> sections = Sections(text);
     char length[32];
     FormatMediaTime(length, sizeof(length), format.lengthMs);

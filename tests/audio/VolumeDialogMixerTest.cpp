@@ -40,10 +40,6 @@ TEST(RealMixer, TheDialogChangesTheMasterVolumeAndMuteLiveOrFailsQuietly) {
         ASSERT_TRUE(reopened.Open());
         EXPECT_EQ(10, reopened.Position());
         EXPECT_EQ(BST_CHECKED, reopened.Checked());
-        reopened.Click(IDC_MUTE);
-        DWORD flag = 7;
-        EXPECT_TRUE(mixer.GetMute(&flag, 0));
-        EXPECT_EQ(0u, flag);
         mixer.SetVolume(startLevel, 0);
         mixer.SetMute(startMute, 0);
     }

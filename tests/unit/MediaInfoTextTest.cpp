@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -80,10 +81,11 @@ TEST(MediaInfoText, LinesFollowTheStreamsTheFileHas) {
              FrameRate(L"30.0 fps") + kAudio + Channels(L"1 ch") + Sampling(L"8000 Hz") + BitRate(L"64 kbps")},
         {"declared rate half the smaller away", {10000, 0, 1, 25.0, 1, 1000000, 24, {320, 240, 0}, 0, 0, 0, 1875000},
          LengthLine(L"0:00:10") + kVideo + FrameSize(L"320×240") + BitCount(L"24 bit") + FrameRate(L"25.0 fps")},
+        // A platform dividing by a zero frame duration reports an infinite rate: no rate at all.
+        {"infinite frame rate", {1000, 0, 1, INFINITY, 0, 0, 0, {16, 16, 0}, 0, 0, 0, 0},
+         LengthLine(L"0:00:01") + kVideo + FrameSize(L"16×16")},
         {"small rate shown as 1 kbps", {8000, 0, 1, 0.0, 2, 500, 0, {16, 16, 0}, 0, 0, 0, 600},
          LengthLine(L"0:00:08") + kVideo + FrameSize(L"16×16") + BitRate(L"1 kbps")},
-        {"renderer's rate when the block has none", {8000, 0, 1, 0.0, 1, 0, 16, {16, 16, 8000}, 0, 0, 0, 8000},
-         LengthLine(L"0:00:08") + kVideo + FrameSize(L"16×16") + BitRate(L"8 kbps") + BitCount(L"16 bit")},
     };
     for (const Case& c : cases) {
         std::string text = ComposeMediaInfoText(FormatOf(c.facts), c.facts.size, c.facts.fileSize);
