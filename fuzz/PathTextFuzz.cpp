@@ -1,11 +1,6 @@
 // Path text in code page 932: the final component starts the path or follows a separator, and a
 // Shift-JIS character is never split, so a trail byte that looks like a backslash is no
 // separator. The extension is a suffix of the final component after a dot.
-#include <cstddef>
-#include <cstdint>
-#include <cstring>
-#include <string>
-
 #include "fuzz/FuzzCheck.h"
 #include "media/PathText.h"
 
@@ -22,9 +17,7 @@ size_t ComponentOffset(const std::string& path) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::string path(reinterpret_cast<const char*>(data), size);
-    path = path.c_str();
-    FUZZ_CHECK(FinalPathComponent(nullptr) == nullptr && PathExtension(nullptr) == nullptr);
+    std::string path = CString(data, size);
 
     size_t offset = ComponentOffset(path);
     FUZZ_CHECK(offset == 0 || IsSeparator(path[offset - 1]));

@@ -1,9 +1,6 @@
 // Status pane layout: one edge per pane; each part is its pane's width plus the gap; the first
 // stretch pane alone takes the room left over, so with such a pane the last part ends at the
 // bar's edge when the panes fit, and without room every pane keeps its width.
-#include <fuzzer/FuzzedDataProvider.h>
-
-#include <cstdint>
 #include <vector>
 
 #include "framework/StatusPaneLayout.h"
@@ -31,12 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int previous = -gap;
     for (size_t i = 0; i < panes.size(); ++i) {
         long long width = static_cast<long long>(edges[i]) - previous - gap;
-        if (panes[i].stretch && !stretched && room > 0) {
-            FUZZ_CHECK(width == panes[i].width + room);
-            stretched = true;
-        } else {
-            FUZZ_CHECK(width == panes[i].width);
-        }
+        bool grows = panes[i].stretch && !stretched && room > 0;
+        FUZZ_CHECK(width == panes[i].width + (grows ? room : 0));
+        stretched = stretched || grows;
         previous = edges[i];
     }
     FUZZ_CHECK(edges.back() == (stretched ? clientWidth : used));

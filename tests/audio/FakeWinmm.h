@@ -36,12 +36,7 @@ protected:
     }
     void TearDown() override { WinmmLibrary::Instance().Unload(); }
 
-    void Reset(const FakeMixerConfig& config, DWORD volume = 65535, DWORD mute = 0) {
-        *fake = {};
-        fake->config = config;
-        fake->volume = volume;
-        fake->mute = mute;
-    }
+    void Reset(const FakeMixerConfig& config, DWORD volume, DWORD mute) { *fake = {config, volume, mute}; }
     std::vector<DWORD> Writes() const { return std::vector<DWORD>(fake->setValues, fake->setValues + fake->setCount); }
 
     FakeMixerState* fake = nullptr;

@@ -5,26 +5,19 @@
 using MasterVolumeTest = FakeWinmmTest;
 
 TEST_F(MasterVolumeTest, EachOperationSucceedsOnlyWithItsControlAndAlwaysClosesTheMixer) {
-    // MMSYSERR_ERROR is also what the open gives while the library is unbound.
-    FakeMixerConfig noMixer = {}, noLine = {}, noVolume = {}, noMute = {}, readsFail = {}, writesFail = {};
-    noMixer.openResult = MMSYSERR_ERROR;
-    noLine.noSpeakersLine = 1;
-    noVolume.noVolumeControl = 1;
-    noMute.noMuteControl = 1;
-    readsFail.getDetailsResult = MMSYSERR_ERROR;
-    writesFail.setDetailsResult = MMSYSERR_NOMEM;
     const struct {
         const char* name;
-        FakeMixerConfig config;
-        bool expected[4];  // SetVolume, GetVolume, SetMute, GetMute
+        FakeMixerConfig config;  // open result, no line, no volume, no mute, read result, write result
+        bool expected[4];        // SetVolume, GetVolume, SetMute, GetMute
     } cases[] = {
         {"whole mixer", {}, {true, true, true, true}},
-        {"no mixer", noMixer, {false, false, false, false}},
-        {"no speakers line", noLine, {false, false, false, false}},
-        {"no volume control", noVolume, {false, false, true, true}},
-        {"no mute control", noMute, {true, true, false, false}},
-        {"reads fail", readsFail, {true, false, true, false}},
-        {"writes fail", writesFail, {false, true, false, true}},
+        // MMSYSERR_ERROR is also what the open gives while the library is unbound.
+        {"no mixer", {MMSYSERR_ERROR}, {false, false, false, false}},
+        {"no speakers line", {0, 1}, {false, false, false, false}},
+        {"no volume control", {0, 0, 1}, {false, false, true, true}},
+        {"no mute control", {0, 0, 0, 1}, {true, true, false, false}},
+        {"reads fail", {0, 0, 0, 0, MMSYSERR_ERROR}, {true, false, true, false}},
+        {"writes fail", {0, 0, 0, 0, 0, MMSYSERR_NOMEM}, {false, true, false, true}},
     };
     MasterVolume volume;
     for (const auto& c : cases) {

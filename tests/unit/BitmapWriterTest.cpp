@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -44,49 +46,38 @@ public:
     }
 };
 
-std::string FileBytes(const std::string& path) {
-    std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof(chunk), &got, nullptr) && got > 0) bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
-}
-
 DWORD Dword(const std::string& bytes, size_t at) {
     DWORD value = 0;
     memcpy(&value, bytes.data() + at, 4);
     return value;
 }
 
-std::string WritePacked(FakeScreen& screen, const char* name) {
+std::string WritePacked(FakeScreen& screen) {
     BYTE* block = PackBitmap(reinterpret_cast<HBITMAP>(1), screen);
     if (!block) return "";
-    std::string path = TestScratchFolder("writer") + "\\" + name;
+    std::string path = TestScratchFolder("writer") + "\\depth.bmp";
     bool ok = WritePackedBitmap(path.c_str(), block);
     FreePackedBitmap(block);
-    return ok ? FileBytes(path) : "";
+    std::ifstream file(path, std::ios::binary);
+    return ok ? std::string(std::istreambuf_iterator<char>(file), {}) : "";
 }
 }  // namespace
 
 TEST(BitmapWriter, DepthDecidesMasksColourTableAndUsage) {
-    struct Case {
+    const struct {
         WORD bits;
-        DWORD compression;
-        DWORD offBits;
+        DWORD compression, offBits;
         UINT pixelUsage;
     } cases[] = {
         {32, BI_BITFIELDS, 66, DIB_RGB_COLORS},  // the masks the header query writes are kept and counted
         {24, BI_RGB, 54, DIB_RGB_COLORS},
         {8, BI_RGB, 54 + 1024, DIB_PAL_COLORS},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         FakeScreen screen;
         screen.bitCount = c.bits;
         screen.compression = c.compression;
-        std::string bytes = WritePacked(screen, "depth.bmp");
+        std::string bytes = WritePacked(screen);
         ASSERT_FALSE(bytes.empty()) << c.bits;
         EXPECT_EQ("BM", bytes.substr(0, 2));
         EXPECT_EQ(bytes.size(), Dword(bytes, 2)) << c.bits;
@@ -95,10 +86,10 @@ TEST(BitmapWriter, DepthDecidesMasksColourTableAndUsage) {
         EXPECT_EQ(1, bytes[c.offBits]) << c.bits;  // the first pixel byte
         EXPECT_EQ(c.pixelUsage, screen.usages.back()) << c.bits;
         if (c.compression == BI_BITFIELDS) {
-            EXPECT_EQ(0, memcmp(kMasks, bytes.data() + 54, sizeof(kMasks))) << c.bits;
+            EXPECT_EQ(0, memcmp(kMasks, bytes.data() + 54, sizeof(kMasks)));
         }
         if (c.bits <= 8) {  // the system palette as RGBQUADs, peFlags in the reserved byte
-            EXPECT_EQ((std::vector<BYTE>{7, 6, 5, 8}), std::vector<BYTE>(bytes.begin() + 54 + 20, bytes.begin() + 54 + 24));
+            EXPECT_EQ(std::string("\7\6\5\10"), bytes.substr(54 + 20, 4));
         }
     }
 }

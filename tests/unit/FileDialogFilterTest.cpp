@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "media/PathText.h"
 #include "resources/resource.h"
 #include "ui/FileDialogFilter.h"
 
@@ -10,14 +12,8 @@ namespace {
 // The strings a common dialog reads from a filter: up to the empty one that ends the list.
 std::vector<std::wstring> DialogReads(const std::string& filter) {
     std::vector<std::wstring> parts;
-    size_t at = 0;
-    while (at < filter.size() && filter[at] != '\0') {
-        std::string part(filter.c_str() + at);
-        wchar_t wide[200] = {};
-        MultiByteToWideChar(CP_ACP, 0, part.c_str(), -1, wide, 200);
-        parts.push_back(wide);
-        at += part.size() + 1;
-    }
+    for (size_t at = 0; at < filter.size() && filter[at] != '\0'; at += strlen(filter.c_str() + at) + 1)
+        parts.push_back(AnsiToWide(filter.c_str() + at));
     return parts;
 }
 }  // namespace
@@ -35,6 +31,5 @@ TEST(FileDialogFilter, ResourceFiltersBecomeLabelPatternPairsEndedByTwoNuls) {
         EXPECT_EQ(c.pairs, DialogReads(filter)) << c.id;
         ASSERT_GE(filter.size(), 2u);
         EXPECT_EQ(std::string(2, '\0'), filter.substr(filter.size() - 2)) << c.id;
-        EXPECT_EQ(std::string::npos, filter.find('|')) << c.id;
     }
 }

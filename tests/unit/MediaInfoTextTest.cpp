@@ -2,10 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <dshow.h>
-#include <dvdmedia.h>
 
-#include <cstdio>
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -26,8 +24,6 @@ std::wstring FrameRate(const wchar_t* value) { return Line(L"　ﾌﾚｰﾑﾚ�
 std::wstring Channels(const wchar_t* value) { return Line(L"　ﾁｬﾝﾈﾙ数", 8, value); }
 std::wstring Sampling(const wchar_t* value) { return Line(L"　ｻﾝﾌﾟﾘﾝｸﾞﾚｰﾄ", 4, value); }
 
-std::wstring Widened(const char* text) { return std::wstring(text, text + strlen(text)); }
-
 std::wstring From932(const std::string& text) {
     wchar_t wide[2048] = {};
     MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, text.c_str(), -1, wide, 2048);
@@ -38,7 +34,7 @@ struct Facts {
     uint32_t lengthMs;
     int hasAudio, hasVideo;
     double frameRate;
-    int videoInfo;  // 0 none, 1 VIDEOINFOHEADER, 2 VIDEOINFOHEADER2
+    int videoInfo;  // 0 none, 1 the VIDEOINFOHEADER block, 2 the VIDEOINFOHEADER2 block
     DWORD declared;
     WORD bitCount;
     VideoSizeInfo size;
@@ -47,40 +43,28 @@ struct Facts {
     double fileSize;
 };
 
+template <class T>
+void Put(BYTE* block, size_t offset, T value) {
+    memcpy(block + offset, &value, sizeof(value));
+}
+
 MediaFormatInfo FormatOf(const Facts& f) {
-    MediaFormatInfo info = {};
-    info.lengthMs = f.lengthMs;
-    info.hasAudio = f.hasAudio;
-    info.hasVideo = f.hasVideo;
-    info.frameRate = f.frameRate;
-    if (f.videoInfo == 1) {
-        VIDEOINFOHEADER header = {};
-        header.dwBitRate = f.declared;
-        header.bmiHeader.biBitCount = f.bitCount;
-        memcpy(info.videoInfo, &header, sizeof(header));
-        info.hasVideoInfo = 1;
-    } else if (f.videoInfo == 2) {
-        VIDEOINFOHEADER2 header = {};
-        header.dwBitRate = f.declared;
-        header.bmiHeader.biBitCount = f.bitCount;
-        memcpy(info.videoInfo2, &header, sizeof(header));
-        info.hasVideoInfo2 = 1;
+    MediaFormatInfo info = {f.lengthMs, f.hasAudio, f.hasVideo, f.frameRate};
+    if (f.videoInfo) {
+        bool first = f.videoInfo == 1;
+        Put(first ? info.videoInfo : info.videoInfo2, kVideoBitRateOffset, f.declared);
+        Put(first ? info.videoInfo : info.videoInfo2, first ? kVideoInfoBitCountOffset : kVideoInfo2BitCountOffset, f.bitCount);
+        (first ? info.hasVideoInfo : info.hasVideoInfo2) = 1;
     }
-    if (f.channels) {
-        WAVEFORMATEX wave = {};
-        wave.nChannels = f.channels;
-        wave.nSamplesPerSec = f.samplesPerSec;
-        wave.nAvgBytesPerSec = f.avgBytesPerSec;
-        memcpy(info.waveFormat, &wave, 18);
-        info.hasWaveFormat = 1;
-    }
+    Put(info.waveFormat, kWaveChannelsOffset, f.channels);
+    Put(info.waveFormat, kWaveSamplesPerSecOffset, f.samplesPerSec);
+    Put(info.waveFormat, kWaveAvgBytesPerSecOffset, f.avgBytesPerSec);
+    info.hasWaveFormat = f.channels != 0;
     return info;
 }
 }  // namespace
 
 TEST(MediaInfoText, LinesFollowTheStreamsTheFileHas) {
-    char hugeRate[400];
-    snprintf(hugeRate, sizeof(hugeRate), "%.1f fps", 1e300);
     struct Case {
         const char* what;
         Facts facts;
@@ -97,16 +81,11 @@ TEST(MediaInfoText, LinesFollowTheStreamsTheFileHas) {
              FrameRate(L"30.0 fps") + kAudio + Channels(L"1 ch") + Sampling(L"8000 Hz") + BitRate(L"64 kbps")},
         {"declared rate half the smaller away", {10000, 0, 1, 25.0, 1, 1000000, 24, {320, 240, 0}, 0, 0, 0, 1875000},
          LengthLine(L"0:00:10") + kVideo + FrameSize(L"320×240") + BitCount(L"24 bit") + FrameRate(L"25.0 fps")},
+        // A platform dividing by a zero frame duration reports an infinite rate: no rate at all.
+        {"infinite frame rate", {1000, 0, 1, INFINITY, 0, 0, 0, {16, 16, 0}, 0, 0, 0, 0},
+         LengthLine(L"0:00:01") + kVideo + FrameSize(L"16×16")},
         {"small rate shown as 1 kbps", {8000, 0, 1, 0.0, 2, 500, 0, {16, 16, 0}, 0, 0, 0, 600},
          LengthLine(L"0:00:08") + kVideo + FrameSize(L"16×16") + BitRate(L"1 kbps")},
-        {"renderer's rate when the block has none", {8000, 0, 1, 0.0, 1, 0, 16, {16, 16, 8000}, 0, 0, 0, 8000},
-         LengthLine(L"0:00:08") + kVideo + FrameSize(L"16×16") + BitRate(L"8 kbps") + BitCount(L"16 bit")},
-        {"average beyond 32 bits", {1, 0, 1, 0.0, 1, 2000000000, 0, {16, 16, 0}, 0, 0, 0, 1e9},
-         LengthLine(L"0:00:00") + kVideo + FrameSize(L"16×16")},
-        {"absurd frame rate, written out whole", {0, 0, 1, 1e300, 0, 0, 0, {16, 16, 0}, 0, 0, 0, 0},
-         LengthLine(L"0:00:00") + kVideo + FrameSize(L"16×16") + FrameRate(Widened(hugeRate).c_str())},
-        {"damaged byte rate", {1000, 1, 0, 0.0, 0, 0, 0, {0, 0, 0}, 2, 44100, 0xFFFFFFFF, 0},
-         LengthLine(L"0:00:01") + kAudio + Channels(L"2 ch") + Sampling(L"44100 Hz") + BitRate(L"34359738 kbps")},
     };
     for (const Case& c : cases) {
         std::string text = ComposeMediaInfoText(FormatOf(c.facts), c.facts.size, c.facts.fileSize);

