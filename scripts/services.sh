@@ -5,17 +5,22 @@ started_xvfb=""
 started_wineserver=""
 
 start_virtual_display() {
-  local n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    started_xvfb=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      [ -e "/tmp/.X11-unix/X${n}" ] && return 0
-      sleep 0.1
-    done
+  # Xvfb picks the first free display number itself and reports it, so two runs started at the
+  # same moment never share one display (and lose it when the other stops).
+  local reported n
+  reported=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$reported" >/dev/null 2>&1 &
+  started_xvfb=$!
+  for _ in $(seq 50); do
+    n=$(head -n1 "$reported")
+    if [ -n "$n" ] && [ -e "/tmp/.X11-unix/X${n}" ]; then
+      rm -f "$reported"
+      export DISPLAY=":$n"
+      return 0
+    fi
+    sleep 0.1
   done
+  rm -f "$reported"
   echo "could not start Xvfb" >&2
   return 1
 }
