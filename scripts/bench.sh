@@ -39,7 +39,7 @@ dlls_before_window() {  # libraries the process itself loaded before its window 
 # busy moment costs both alike and neither the Unix launcher nor outside polling is counted. The
 # floor is the platform's own cost of the window start-up must build (scripts/bench/StartupFloor.cpp).
 compare() {
-  (cd "$build" && "$WINE" bench_startup_timer.exe 9 "$2" "$3" 2>/dev/null | tail -1 | sed "s/^/start-up, $1: /")
+  (cd "$build" && "$WINE" bench_startup_timer.exe 21 "$2" "$3" 2>/dev/null | tail -1 | sed "s/^/start-up, $1: /")
 }
 compare "player against the empty dialog" corvantile.exe bench_empty_dialog.exe
 compare "bare main template against the empty dialog" bench_startup_floor.exe bench_empty_dialog.exe
