@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Long runs at full count (200 open/close cycles; 100 full-screen and 100 frameless round trips and
+# Long runs at full count (200 open/close cycles, 100 full-screen and 100 frameless round trips and
 # 500 play/pause toggles, each in two halves) through the real main window; prints each run's per-cycle cost.
 # Measurements for the notes: the test run does the same with smaller counts.
 set -euo pipefail
