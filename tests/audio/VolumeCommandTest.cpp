@@ -33,7 +33,7 @@ TEST_F(VolumeCommandTest, RunsTheVolumeDialogModallyWhileTheLibraryIsBound) {
     app.m_pMainWnd = window;
     seen = {};
     UINT_PTR timer = SetTimer(nullptr, 0, 100, LookAndClose);
-    SendMessageW(window->m_hWnd, WM_COMMAND, ID_VOLUME, 0);
+    Command(ID_VOLUME);
     KillTimer(nullptr, timer);
     ASSERT_TRUE(seen.dialog);
     EXPECT_EQ(window->m_hWnd, seen.owner);

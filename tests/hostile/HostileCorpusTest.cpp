@@ -140,7 +140,7 @@ protected:
             PumpMessages(200);
             if (played) {
                 // The commands that seek and steer the damaged file, with a few ticks of both timers.
-                for (UINT id : {ID_PLAY_PAUSE, ID_STOP, ID_PLAY_PAUSE}) SendMessageW(window->m_hWnd, WM_COMMAND, id, 0);
+                for (UINT id : {ID_PLAY_PAUSE, ID_STOP, ID_PLAY_PAUSE}) Command(id);
                 PumpMessages(200);
                 EXPECT_LE(PlaybackSession::ToMilliseconds(window->session.GetPosition()), window->media.format.lengthMs);
             }

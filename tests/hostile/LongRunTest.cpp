@@ -95,9 +95,6 @@ void BarePlatformOpen(const std::wstring& path) {
 class LongRunTest : public MainWindowTest {
 protected:
     std::string clip = TestMediaPath("clip.avi");
-    void Command(UINT id, int times = 1) {
-        for (int i = 0; i < times; ++i) SendMessageW(window->m_hWnd, WM_COMMAND, id, 0);
-    }
 };
 }  // namespace
 

@@ -38,7 +38,9 @@ protected:
         RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettingsKey);
     }
 
-    void Command(UINT id) { SendMessageW(window->m_hWnd, WM_COMMAND, id, 0); }
+    void Command(UINT id, int times = 1) {
+        for (int i = 0; i < times; ++i) SendMessageW(window->m_hWnd, WM_COMMAND, id, 0);
+    }
     bool Grayed(UINT id, HMENU menu = nullptr) const {
         return (GetMenuState(menu ? menu : GetMenu(window->m_hWnd), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
     }
