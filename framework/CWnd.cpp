@@ -4,11 +4,21 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 
 namespace {
-const wchar_t kObjectProperty[] = L"Corvantile.CWnd";
 CWnd* creatingWindow = nullptr;  // the object whose CreateWindowEx is in progress
+
+// Every message to one of our windows starts with this lookup. A window property would be the
+// obvious home, but under Wine each property read is a round trip to the window server, which
+// made start-up alone spend milliseconds on it. The lock covers windows made on other threads.
+SRWLOCK boundLock = SRWLOCK_INIT;
+std::unordered_map<HWND, CWnd*>& BoundObjects() {
+    // Never destroyed: a window may still be unbound while static objects are torn down.
+    static auto* bound = new std::unordered_map<HWND, CWnd*>;
+    return *bound;
 }
+}  // namespace
 
 CWnd::~CWnd() {
     if (HasWindow()) ::DestroyWindow(m_hWnd);
@@ -17,7 +27,11 @@ CWnd::~CWnd() {
 
 CWnd* CWnd::FromHandle(HWND hwnd) {
     if (!hwnd) return nullptr;
-    return static_cast<CWnd*>(GetPropW(hwnd, kObjectProperty));
+    AcquireSRWLockShared(&boundLock);
+    auto found = BoundObjects().find(hwnd);
+    CWnd* wnd = found == BoundObjects().end() ? nullptr : found->second;
+    ReleaseSRWLockShared(&boundLock);
+    return wnd;
 }
 
 const wchar_t* CWnd::RegisterWindowClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon) {
@@ -76,12 +90,17 @@ bool CWnd::DestroyWindow() {
 void CWnd::Bind(HWND hwnd, WNDPROC previous) {
     m_hWnd = hwnd;
     previousProc = previous;
-    SetPropW(hwnd, kObjectProperty, this);
+    AcquireSRWLockExclusive(&boundLock);
+    BoundObjects()[hwnd] = this;
+    ReleaseSRWLockExclusive(&boundLock);
 }
 
 void CWnd::Unbind() {
     if (m_hWnd) {
-        if (FromHandle(m_hWnd) == this) RemovePropW(m_hWnd, kObjectProperty);
+        AcquireSRWLockExclusive(&boundLock);
+        auto found = BoundObjects().find(m_hWnd);
+        if (found != BoundObjects().end() && found->second == this) BoundObjects().erase(found);
+        ReleaseSRWLockExclusive(&boundLock);
         if (previousProc && IsWindow(m_hWnd) &&
             GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(StaticWindowProc))
             SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc));
