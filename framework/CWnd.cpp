@@ -13,6 +13,28 @@ CWnd* creatingWindow = nullptr;  // the object whose CreateWindowEx is in progre
 // obvious home, but under Wine each property read is a round trip to the window server, which
 // made start-up alone spend milliseconds on it. The lock covers windows made on other threads.
 SRWLOCK boundLock = SRWLOCK_INIT;
+
+class BoundLock {
+public:
+    explicit BoundLock(bool exclusive) : exclusive(exclusive) {
+        if (exclusive)
+            AcquireSRWLockExclusive(&boundLock);
+        else
+            AcquireSRWLockShared(&boundLock);
+    }
+    ~BoundLock() {
+        if (exclusive)
+            ReleaseSRWLockExclusive(&boundLock);
+        else
+            ReleaseSRWLockShared(&boundLock);
+    }
+    BoundLock(const BoundLock&) = delete;
+    BoundLock& operator=(const BoundLock&) = delete;
+
+private:
+    bool exclusive;
+};
+
 std::unordered_map<HWND, CWnd*>& BoundObjects() {
     // Never destroyed: a window may still be unbound while static objects are torn down.
     static auto* bound = new std::unordered_map<HWND, CWnd*>;
@@ -27,11 +49,9 @@ CWnd::~CWnd() {
 
 CWnd* CWnd::FromHandle(HWND hwnd) {
     if (!hwnd) return nullptr;
-    AcquireSRWLockShared(&boundLock);
+    BoundLock lock(false);
     auto found = BoundObjects().find(hwnd);
-    CWnd* wnd = found == BoundObjects().end() ? nullptr : found->second;
-    ReleaseSRWLockShared(&boundLock);
-    return wnd;
+    return found == BoundObjects().end() ? nullptr : found->second;
 }
 
 const wchar_t* CWnd::RegisterWindowClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon) {
@@ -90,17 +110,17 @@ bool CWnd::DestroyWindow() {
 void CWnd::Bind(HWND hwnd, WNDPROC previous) {
     m_hWnd = hwnd;
     previousProc = previous;
-    AcquireSRWLockExclusive(&boundLock);
+    BoundLock lock(true);
     BoundObjects()[hwnd] = this;
-    ReleaseSRWLockExclusive(&boundLock);
 }
 
 void CWnd::Unbind() {
     if (m_hWnd) {
-        AcquireSRWLockExclusive(&boundLock);
-        auto found = BoundObjects().find(m_hWnd);
-        if (found != BoundObjects().end() && found->second == this) BoundObjects().erase(found);
-        ReleaseSRWLockExclusive(&boundLock);
+        {
+            BoundLock lock(true);
+            auto found = BoundObjects().find(m_hWnd);
+            if (found != BoundObjects().end() && found->second == this) BoundObjects().erase(found);
+        }
         if (previousProc && IsWindow(m_hWnd) &&
             GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(StaticWindowProc))
             SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc));
