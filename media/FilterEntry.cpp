@@ -19,7 +19,7 @@ bool QueryPages(IBaseFilter* filter, ScopedCom<ISpecifyPropertyPages>& specify, 
     if (FAILED(filter->QueryInterface(IID_ISpecifyPropertyPages, specify.OutVoid())) || !specify) return false;
     FILTER_INFO info = {};
     if (FAILED(filter->QueryFilterInfo(&info))) return false;
-    if (info.pGraph) info.pGraph->Release();
+    ScopedCom<IFilterGraph> infoGraph(info.pGraph);  // the info's graph reference is ours to give back
     memcpy(infoName, info.achName, sizeof(infoName));
     infoName[MAX_FILTER_NAME - 1] = L'\0';
     pages->cElems = 0;
@@ -29,15 +29,16 @@ bool QueryPages(IBaseFilter* filter, ScopedCom<ISpecifyPropertyPages>& specify, 
 
 }  // namespace
 
-FilterEntry::FilterEntry(IBaseFilter* filter, bool ownsFilter) : filter(filter), ownsFilter(ownsFilter) {
+FilterEntry::FilterEntry(IBaseFilter* filter) : filter(filter) {
     RefreshPins();
     RefreshName();
 }
 
-FilterEntry::~FilterEntry() {
+FilterEntry::~FilterEntry() { ReleaseFilter(); }
+
+void FilterEntry::ReleaseFilter() {
     ClearPins();
-    if (ownsFilter && filter) filter->Release();
-    filter = nullptr;
+    filter.Release();
 }
 
 int FilterEntry::RefreshPins() {
@@ -56,14 +57,14 @@ int FilterEntry::RefreshPins() {
 
 // Takes over the pin's reference whatever happens, so a failed growth loses nothing.
 bool FilterEntry::AppendPin(IPin* pin) {
+    ScopedCom<IPin> held(pin);
     try {
         pins.reserve(pins.size() + 1);
     } catch (...) {
-        if (pin) pin->Release();
         return false;
     }
-    PinEntry* entry = new (std::nothrow) PinEntry(pin, true);
-    if (!entry && pin) pin->Release();
+    PinEntry* entry = new (std::nothrow) PinEntry(held.Get());
+    if (entry) held.Detach();
     pins.emplace_back(entry);
     return true;
 }
@@ -78,7 +79,7 @@ bool FilterEntry::RefreshName() {
     if (!filter) return false;
     FILTER_INFO info = {};
     if (FAILED(filter->QueryFilterInfo(&info))) return false;
-    if (info.pGraph) info.pGraph->Release();
+    ScopedCom<IFilterGraph> infoGraph(info.pGraph);
     info.achName[MAX_FILTER_NAME - 1] = L'\0';
     char narrow[kNameBytes] = {};
     WideCharToMultiByte(CP_ACP, 0, info.achName, -1, narrow, kNameBytes, nullptr, nullptr);
@@ -106,7 +107,7 @@ bool FilterEntry::HasPropertyPages() const {
     ScopedCom<ISpecifyPropertyPages> specify;
     CAUUID pages = {};
     WCHAR infoName[MAX_FILTER_NAME] = {};
-    if (!QueryPages(filter, specify, &pages, infoName)) return false;
+    if (!QueryPages(filter.Get(), specify, &pages, infoName)) return false;
     bool result = pages.cElems > 0;
     CoTaskMemFree(pages.pElems);
     return result;
@@ -118,11 +119,11 @@ bool FilterEntry::ShowPropertyPages(HWND owner) const {
     ScopedCom<ISpecifyPropertyPages> specify;
     CAUUID pages = {};
     WCHAR infoName[MAX_FILTER_NAME] = {};
-    if (!QueryPages(filter, specify, &pages, infoName)) return false;
+    if (!QueryPages(filter.Get(), specify, &pages, infoName)) return false;
     bool shown = false;
     if (pages.cElems > 0) {
         const WCHAR* title = caption.empty() ? infoName : caption.c_str();
-        shown = SUCCEEDED(ShowPropertyFrame(owner, title, filter, pages));
+        shown = SUCCEEDED(ShowPropertyFrame(owner, title, filter.Get(), pages));
     }
     CoTaskMemFree(pages.pElems);
     return shown;

@@ -7,12 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "framework/Scoped.h"
 #include "media/PinEntry.h"
 
 class FilterEntry {
 public:
-    // An owning entry takes over the caller's reference and gives it back when destroyed.
-    FilterEntry(IBaseFilter* filter, bool ownsFilter);
+    // Takes over the caller's reference and gives it back when destroyed.
+    explicit FilterEntry(IBaseFilter* filter);
     virtual ~FilterEntry();
     FilterEntry(const FilterEntry&) = delete;
     FilterEntry& operator=(const FilterEntry&) = delete;
@@ -28,8 +29,9 @@ public:
     // Runs the modal property frame; true when it was shown.
     bool ShowPropertyPages(HWND owner) const;
 
-    IBaseFilter* Filter() const { return filter; }
-    bool OwnsFilter() const { return ownsFilter; }
+    IBaseFilter* Filter() const { return filter.Get(); }
+    // Gives the filter back early, pins first (they must not outlive the filter's place in its graph).
+    void ReleaseFilter();
     // In the ANSI code page, or null when the filter never told it.
     const char* Name() const { return named ? name.c_str() : nullptr; }
     int PinCount() const { return static_cast<int>(pins.size()); }
@@ -38,10 +40,9 @@ public:
 private:
     bool AppendPin(IPin* pin);
 
-    IBaseFilter* filter;
+    ScopedCom<IBaseFilter> filter;
     // In enumeration order; a slot is empty when its entry could not be made.
     std::vector<std::unique_ptr<PinEntry>> pins;
     std::string name;
     bool named = false;
-    bool ownsFilter;
 };

@@ -9,14 +9,17 @@ FilterList::FilterList() = default;
 
 FilterList::~FilterList() { Clear(); }
 
-int FilterList::Add(IBaseFilter* filter, bool ownsFilter) {
-    // Room first: once the entry holds an owned reference, nothing may fail and drop it.
+int FilterList::Add(IBaseFilter* filter) {
+    ScopedCom<IBaseFilter> held(filter);
+    // Room first: once the entry holds the reference, nothing may fail and drop it.
     try {
         items.reserve(items.size() + 1);
     } catch (...) {
         return -1;
     }
-    items.emplace_back(new (std::nothrow) FilterEntry(filter, ownsFilter));
+    FilterEntry* entry = new (std::nothrow) FilterEntry(held.Get());
+    if (entry) held.Detach();
+    items.emplace_back(entry);
     return Count() - 1;
 }
 
@@ -31,7 +34,7 @@ void FilterList::ClearPins() {
         if (entry) entry->ClearPins();
 }
 
-int EnumerateFilters(IFilterGraph* graph, FilterList* list, bool owning) {
+int EnumerateFilters(IFilterGraph* graph, FilterList* list) {
     if (!graph || !list) return 0;
     ScopedCom<IEnumFilters> filterEnum;
     if (FAILED(graph->EnumFilters(filterEnum.Out())) || !filterEnum) return 0;
@@ -39,10 +42,7 @@ int EnumerateFilters(IFilterGraph* graph, FilterList* list, bool owning) {
     IBaseFilter* filter = nullptr;
     ULONG fetched = 0;
     while (SUCCEEDED(filterEnum->Next(1, &filter, &fetched)) && fetched == 1) {
-        int index = list->Add(filter, owning);
-        // A reference that no entry holds would keep the filter (and its file) alive for good.
-        if ((index < 0 || !list->Item(index)) && filter) filter->Release();
-        if (index >= 0) ++added;
+        if (list->Add(filter) >= 0) ++added;
         filter = nullptr;
         fetched = 0;
     }

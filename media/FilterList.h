@@ -15,8 +15,9 @@ public:
     FilterList(const FilterList&) = delete;
     FilterList& operator=(const FilterList&) = delete;
 
-    // Index of the new slot, or -1 when the array cannot grow (the list is then unchanged).
-    int Add(IBaseFilter* filter, bool ownsFilter);
+    // Takes over the caller's reference. Index of the new slot, or -1 when the array cannot grow
+    // (the list is then unchanged and the reference given back).
+    int Add(IBaseFilter* filter);
     void Clear();
     // Gives back every entry's pins and keeps the filters: pins must not outlive their filter's
     // place in the graph (a splitter frees its output pins when its input is disconnected).
@@ -29,5 +30,5 @@ private:
     std::vector<std::unique_ptr<FilterEntry>> items;
 };
 
-// Appends every filter of the graph; owning entries give their reference back when destroyed.
-int EnumerateFilters(IFilterGraph* graph, FilterList* list, bool owning = false);
+// Appends every filter of the graph; each entry holds the reference the enumeration handed out.
+int EnumerateFilters(IFilterGraph* graph, FilterList* list);

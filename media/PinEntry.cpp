@@ -1,11 +1,6 @@
 #include "media/PinEntry.h"
 
-PinEntry::PinEntry(IPin* pin, bool ownsPin) : pin(pin), ownsPin(ownsPin) {}
-
-PinEntry::~PinEntry() {
-    if (ownsPin && pin) pin->Release();
-    pin = nullptr;
-}
+PinEntry::PinEntry(IPin* pin) : pin(pin) {}
 
 int PinEntry::Direction() const {
     if (!pin) return -1;

@@ -60,7 +60,7 @@ bool PlaybackSession::BuildGraph(const char* path, HWND owner, const RECT* video
     }
     StartTimer();
     filters.Clear();
-    EnumerateFilters(graph.Get(), &filters, false);
+    EnumerateFilters(graph.Get(), &filters);
     return true;
 }
 
@@ -135,10 +135,9 @@ void PlaybackSession::RemoveFiltersFromGraph() {
     int total = filters.Count();
     for (int i = 0; i < total; ++i) {
         FilterEntry* entry = filters.Item(i);
-        IBaseFilter* filter = entry ? entry->Filter() : nullptr;
-        if (!filter) continue;
-        graph->RemoveFilter(filter);
-        filter->Release();
+        if (!entry || !entry->Filter()) continue;
+        graph->RemoveFilter(entry->Filter());
+        entry->ReleaseFilter();
     }
 }
 

@@ -43,6 +43,9 @@ public:
     void Tick();
 
     IGraphBuilder* Graph() const { return graph.Get(); }
+    // The graph's filters from the last successful build, until the session closes; the one list
+    // of them, which the information panel borrows.
+    const FilterList& Filters() const { return filters; }
     int State() const { return state; }
 
     // 100-ns reference time to milliseconds: truncated toward zero, low 32 bits.

@@ -5,7 +5,7 @@
 #include "media/FilterList.h"
 #include "media/PinEntry.h"
 
-TEST(FilterListTest, EnumerationAppendsAndOnlyOwningEntriesGiveTheFilterBack) {
+TEST(FilterListTest, EnumerationAppendsAndEveryEntryGivesItsReferencesBack) {
     FakeGraph graph;
     FakeFilter reader, splitter;
     FakePin input, output;
@@ -16,8 +16,8 @@ TEST(FilterListTest, EnumerationAppendsAndOnlyOwningEntriesGiveTheFilterBack) {
     graph.filters = {&reader, &splitter};
     {
         FilterList list;
-        EXPECT_EQ(2, EnumerateFilters(&graph, &list, true));
-        EXPECT_EQ(2, EnumerateFilters(&graph, &list, false));
+        EXPECT_EQ(2, EnumerateFilters(&graph, &list));
+        EXPECT_EQ(2, EnumerateFilters(&graph, &list));
         ASSERT_EQ(4, list.Count());
         EXPECT_STREQ("Splitter", list.Item(3)->Name());
         EXPECT_EQ(&input, list.Item(3)->GetNthPin(PINDIR_INPUT, 0)->Pin());
@@ -26,9 +26,7 @@ TEST(FilterListTest, EnumerationAppendsAndOnlyOwningEntriesGiveTheFilterBack) {
         EXPECT_EQ(2u, input.refs);
         EXPECT_EQ(0u, graph.filterEnum.refs + splitter.pinEnum.refs);
     }
-    // The borrowing entries leave the enumeration's reference with whoever holds the list.
-    EXPECT_EQ(1u, splitter.refs);
-    EXPECT_EQ(0u, input.refs + output.refs + graph.refs);
+    EXPECT_EQ(0u, splitter.refs + reader.refs + input.refs + output.refs + graph.refs);
 }
 
 TEST(FilterListTest, PropertyPagesOpenOnlyForAFilterThatListsSomeAndEverythingGoesBack) {
@@ -56,7 +54,8 @@ TEST(FilterListTest, PropertyPagesOpenOnlyForAFilterThatListsSomeAndEverythingGo
         pages.pages = c.pages;
         decoder.pages = c.hasPages ? &pages : nullptr;
         fakeResults = {{"GetPages", c.getPages}, {"PropertyFrame", c.frame}};
-        FilterEntry entry(&decoder, false);
+        decoder.AddRef();  // the entry's, given back when it goes
+        FilterEntry entry(&decoder);
         bool listed = c.hasPages && !c.pages.empty() && SUCCEEDED(c.getPages);
         EXPECT_EQ(listed, entry.HasPropertyPages());
         TakeLog();
@@ -64,7 +63,7 @@ TEST(FilterListTest, PropertyPagesOpenOnlyForAFilterThatListsSomeAndEverythingGo
         EXPECT_EQ(listed ? Calls{"PropertyFrame(Decoder,Decoder," + std::to_string(c.pages.size()) + ")"} : Calls{},
                   TakeLog({"PropertyFrame"}));
         EXPECT_TRUE(!pages.lastList || allocator->DidAlloc(pages.lastList) == 0);
-        EXPECT_EQ(0u, decoder.refs);
+        EXPECT_EQ(1u, decoder.refs);
     }
     allocator->Release();
     SetDirectShowServices(nullptr);
