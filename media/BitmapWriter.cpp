@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <vector>
 
 #include "framework/Scoped.h"
 #include "media/BitmapLayout.h"
@@ -24,22 +25,24 @@ bool LayoutOfBlock(const BYTE* block, BitmapLayout* layout) {
 UINT UsageFor(WORD bitCount) { return bitCount <= 8 ? DIB_PAL_COLORS : DIB_RGB_COLORS; }
 
 void FillColorTable(ScreenDibReader& reader, UINT colors, RGBQUAD* table) {
-    PALETTEENTRY* entries = new (std::nothrow) PALETTEENTRY[colors];
-    if (!entries) return;
-    memset(entries, 0, sizeof(PALETTEENTRY) * colors);
-    reader.ReadSystemPalette(colors, entries);
+    std::vector<PALETTEENTRY> entries;
+    try {
+        entries.resize(colors);  // zeroed: a short answer leaves black entries
+    } catch (...) {
+        return;
+    }
+    reader.ReadSystemPalette(colors, entries.data());
     for (UINT k = 0; k < colors; ++k)
         table[k] = {entries[k].peBlue, entries[k].peGreen, entries[k].peRed, entries[k].peFlags};
-    delete[] entries;
 }
 }  // namespace
 
-BYTE* PackBitmap(HBITMAP bitmap) {
+PackedBitmap PackBitmap(HBITMAP bitmap) {
     ScreenDibReader reader;
     return PackBitmap(bitmap, reader);
 }
 
-BYTE* PackBitmap(HBITMAP bitmap, ScreenDibReader& reader) {
+PackedBitmap PackBitmap(HBITMAP bitmap, ScreenDibReader& reader) {
     // The header query may write three masks, or a colour table, behind the header: room for
     // the largest table keeps whatever it writes inside.
     struct {
@@ -52,8 +55,9 @@ BYTE* PackBitmap(HBITMAP bitmap, ScreenDibReader& reader) {
     BitmapLayout layout;
     if (!ComputeBitmapLayout(FieldsOf(query.header), &layout)) return nullptr;
 
-    BYTE* block = new (std::nothrow) BYTE[layout.roomSize];
-    if (!block) return nullptr;
+    PackedBitmap packed(new (std::nothrow) BYTE[layout.roomSize]);
+    if (!packed) return nullptr;
+    BYTE* block = packed.get();
     memset(block, 0, layout.roomSize);
     memcpy(block, &query.header, sizeof(query.header));
     UINT lines = static_cast<UINT>(query.header.biHeight < 0 ? -query.header.biHeight : query.header.biHeight);
@@ -66,10 +70,8 @@ BYTE* PackBitmap(HBITMAP bitmap, ScreenDibReader& reader) {
     if (layout.colors > 0)
         FillColorTable(reader, layout.colors,
                        reinterpret_cast<RGBQUAD*>(block + kBitmapInfoHeaderSize + layout.maskBytes));
-    return block;
+    return packed;
 }
-
-void FreePackedBitmap(BYTE* block) { delete[] block; }
 
 bool WritePackedBitmap(const char* path, const BYTE* block) {
     BitmapLayout layout;
@@ -86,9 +88,6 @@ bool WritePackedBitmap(const char* path, const BYTE* block) {
 
 bool SaveBitmapFile(const char* path, HBITMAP bitmap) {
     if (!path || !bitmap) return false;
-    BYTE* block = PackBitmap(bitmap);
-    if (!block) return false;
-    bool ok = WritePackedBitmap(path, block);
-    FreePackedBitmap(block);
-    return ok;
+    PackedBitmap block = PackBitmap(bitmap);
+    return block && WritePackedBitmap(path, block.get());
 }

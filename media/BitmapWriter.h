@@ -2,17 +2,20 @@
 // Writing a screen-compatible bitmap to a .bmp file at the display's colour depth.
 #include <windows.h>
 
+#include <memory>
+
 class ScreenDibReader;
+
+using PackedBitmap = std::unique_ptr<BYTE[]>;
 
 // Writes bitmap to path, replacing any file there; false when either is missing or a step fails.
 bool SaveBitmapFile(const char* path, HBITMAP bitmap);
 
 // The bitmap as one block: its BITMAPINFOHEADER as the platform reports it, the three masks
 // when that header says BI_BITFIELDS, the colour table (the system palette) and the pixels.
-// Null when the depth is not 1, 4, 8, 16, 24 or 32. FreePackedBitmap gives the block back.
-BYTE* PackBitmap(HBITMAP bitmap);
-BYTE* PackBitmap(HBITMAP bitmap, ScreenDibReader& reader);
-void FreePackedBitmap(BYTE* block);
+// Null when the depth is not 1, 4, 8, 16, 24 or 32.
+PackedBitmap PackBitmap(HBITMAP bitmap);
+PackedBitmap PackBitmap(HBITMAP bitmap, ScreenDibReader& reader);
 
 // A 14-byte file header, then the block; true when both writes succeed.
 bool WritePackedBitmap(const char* path, const BYTE* block);

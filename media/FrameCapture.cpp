@@ -3,12 +3,12 @@
 #include <dshow.h>
 #include <qedit.h>
 
-#include <new>
+#include <vector>
 
 #include "framework/Scoped.h"
 #include "media/BitmapLayout.h"
+#include "media/FrameGrabbingDetector.h"
 #include "media/PathText.h"
-#include "media/directshow/DirectShowServices.h"
 #include "media/directshow/ScopedMediaType.h"
 
 namespace {
@@ -28,19 +28,18 @@ bool ChooseVideoStream(IMediaDet* detector, LONG streams) {
 }
 
 // The detector's bitmap buffer: filled by two calls, the first asking for its size.
-BYTE* ReadBitmapBits(IMediaDet* detector, double seconds, int width, int height, LONG* size) {
-    *size = 0;
-    if (FAILED(detector->GetBitmapBits(seconds, size, nullptr, width, height)) || *size <= 0) return nullptr;
-    BYTE* buffer = new (std::nothrow) BYTE[static_cast<size_t>(*size)];
-    if (!buffer) return nullptr;
-    if (FAILED(detector->GetBitmapBits(seconds, nullptr, reinterpret_cast<char*>(buffer), width, height))) {
-        delete[] buffer;
-        return nullptr;
+bool ReadBitmapBits(IMediaDet* detector, double seconds, int width, int height, std::vector<BYTE>* buffer) {
+    LONG size = 0;
+    if (FAILED(detector->GetBitmapBits(seconds, &size, nullptr, width, height)) || size <= 0) return false;
+    try {
+        buffer->resize(static_cast<size_t>(size));
+    } catch (...) {
+        return false;
     }
-    return buffer;
+    return SUCCEEDED(detector->GetBitmapBits(seconds, nullptr, reinterpret_cast<char*>(buffer->data()), width, height));
 }
 
-HBITMAP BitmapFromBuffer(IMediaDet* detector, const BYTE* buffer, LONG size, int width, int height, HDC screenDc) {
+HBITMAP BitmapFromBuffer(IMediaDet* detector, const std::vector<BYTE>& buffer, int width, int height, HDC screenDc) {
     ScopedCom<ISampleGrabber> grabber;
     if (FAILED(detector->GetSampleGrabber(grabber.Out())) || !grabber) return nullptr;
     ScopedMediaType type;
@@ -52,7 +51,7 @@ HBITMAP BitmapFromBuffer(IMediaDet* detector, const BYTE* buffer, LONG size, int
     // The platform reads width x height pixels at that depth from behind the header: the
     // detector's buffer must hold them all.
     uint32_t needed = DetectorBufferSize(width, height, bitCount);
-    if (needed == 0 || needed > static_cast<uint32_t>(size)) return nullptr;
+    if (needed == 0 || needed > buffer.size()) return nullptr;
 
     BITMAPINFOHEADER header = {};
     header.biSize = sizeof(header);
@@ -60,7 +59,7 @@ HBITMAP BitmapFromBuffer(IMediaDet* detector, const BYTE* buffer, LONG size, int
     header.biHeight = height;
     header.biPlanes = 1;
     header.biBitCount = bitCount;
-    return CreateDIBitmap(screenDc, &header, CBM_INIT, buffer + kBitmapInfoHeaderSize,
+    return CreateDIBitmap(screenDc, &header, CBM_INIT, buffer.data() + kBitmapInfoHeaderSize,
                           reinterpret_cast<const BITMAPINFO*>(&header), DIB_RGB_COLORS);
 }
 }  // namespace
@@ -80,10 +79,7 @@ HBITMAP GrabFrame(const char* path, uint32_t positionMs, int width, int height, 
         return nullptr;
     if (!ChooseVideoStream(detector.Get(), streams)) return nullptr;
 
-    LONG size = 0;
-    BYTE* buffer = ReadBitmapBits(detector.Get(), seconds, width, height, &size);
-    if (!buffer) return nullptr;
-    HBITMAP bitmap = BitmapFromBuffer(detector.Get(), buffer, size, width, height, screenDc);
-    delete[] buffer;
-    return bitmap;
+    std::vector<BYTE> buffer;
+    if (!ReadBitmapBits(detector.Get(), seconds, width, height, &buffer)) return nullptr;
+    return BitmapFromBuffer(detector.Get(), buffer, width, height, screenDc);
 }

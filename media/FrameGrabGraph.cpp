@@ -1,4 +1,4 @@
-#include "media/directshow/FrameGrabGraph.h"
+#include "media/FrameGrabGraph.h"
 
 #include "media/BitmapLayout.h"
 #include "media/directshow/DirectShowServices.h"

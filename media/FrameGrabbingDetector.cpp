@@ -1,6 +1,7 @@
-#include "media/directshow/FrameGrabbingDetector.h"
+#include "media/FrameGrabbingDetector.h"
 
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "media/BitmapLayout.h"
@@ -120,5 +121,18 @@ HRESULT FrameGrabbingDetector::OwnBitmapBits(double seconds, LONG* bufferSize, c
     memset(target, 0, header.biSizeImage);
     ScalePicture24(pixels.data(), frameWidth, frameHeight, BitmapRowStride(frameWidth, 24), topDown, target, width,
                    height, BitmapRowStride(width, 24));
+    return S_OK;
+}
+
+HRESULT CreateFrameDetector(IMediaDet** detector) {
+    if (!detector) return E_POINTER;
+    *detector = nullptr;
+    DirectShowServices& services = CurrentDirectShowServices();
+    ScopedCom<IMediaDet> platform;
+    HRESULT result = services.CreateMediaDetector(platform.Out());
+    if (FAILED(result) || !platform) return FAILED(result) ? result : E_FAIL;
+    *detector = new (std::nothrow) FrameGrabbingDetector(platform.Get(), services);
+    if (!*detector) return E_OUTOFMEMORY;
+    platform.Detach();  // the wrapper holds it now
     return S_OK;
 }

@@ -10,9 +10,8 @@
 #include <string>
 
 #include "framework/Scoped.h"
-#include "media/directshow/FrameGrabGraph.h"
-
-class DirectShowServices;
+#include "media/FrameGrabGraph.h"
+#include "media/directshow/DirectShowServices.h"
 
 class FrameGrabbingDetector : public IMediaDet {
 public:
@@ -52,3 +51,7 @@ private:
     std::wstring fileName;
     FrameGrabGraph ownGraph;
 };
+
+// The detector still-frame capture asks for pictures: the platform's (from the services in force),
+// wrapped so that frames of our own answer wherever it has none.
+HRESULT CreateFrameDetector(IMediaDet** detector);

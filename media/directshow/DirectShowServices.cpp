@@ -3,9 +3,6 @@
 #include <olectl.h>
 #include <qedit.h>
 
-#include <new>
-
-#include "media/directshow/FrameGrabbingDetector.h"
 
 // In strmiids, though MinGW's headers do not declare them.
 extern "C" const CLSID CLSID_SampleGrabber;
@@ -35,18 +32,6 @@ HRESULT DirectShowServices::CreateShellLink(IShellLinkA** link) {
     *link = nullptr;
     return CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                             reinterpret_cast<void**>(link));
-}
-
-HRESULT DirectShowServices::CreateFrameDetector(IMediaDet** detector) {
-    if (!detector) return E_POINTER;
-    *detector = nullptr;
-    IMediaDet* platform = nullptr;
-    HRESULT result = CreateMediaDetector(&platform);
-    if (FAILED(result) || !platform) return FAILED(result) ? result : E_FAIL;
-    *detector = new (std::nothrow) FrameGrabbingDetector(platform, *this);
-    if (*detector) return S_OK;
-    platform->Release();
-    return E_OUTOFMEMORY;
 }
 
 HRESULT DirectShowServices::CreateSampleGrabber(IBaseFilter** filter) {

@@ -16,9 +16,6 @@ public:
     virtual HRESULT CreateMediaDetector(IMediaDet** detector);
     // CoCreateInstance(CLSID_ShellLink, in-process server, IID_IShellLinkA).
     virtual HRESULT CreateShellLink(IShellLinkA** link);
-    // The detector still-frame capture asks for pictures: the platform's, with frames of our own
-    // wherever it answers E_NOTIMPL (FrameGrabbingDetector); made from CreateMediaDetector.
-    virtual HRESULT CreateFrameDetector(IMediaDet** detector);
     // CoCreateInstance(CLSID_SampleGrabber, in-process server, IID_IBaseFilter).
     virtual HRESULT CreateSampleGrabber(IBaseFilter** filter);
     // CoCreateInstance(CLSID_NullRenderer, in-process server, IID_IBaseFilter).
@@ -37,9 +34,6 @@ inline HRESULT CreateMediaDetector(IMediaDet** detector) {
     return CurrentDirectShowServices().CreateMediaDetector(detector);
 }
 inline HRESULT CreateShellLink(IShellLinkA** link) { return CurrentDirectShowServices().CreateShellLink(link); }
-inline HRESULT CreateFrameDetector(IMediaDet** detector) {
-    return CurrentDirectShowServices().CreateFrameDetector(detector);
-}
 inline HRESULT ShowPropertyFrame(HWND owner, const WCHAR* caption, IUnknown* object, const CAUUID& pages) {
     return CurrentDirectShowServices().ShowPropertyFrame(owner, caption, object, pages);
 }

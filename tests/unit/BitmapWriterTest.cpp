@@ -53,11 +53,10 @@ DWORD Dword(const std::string& bytes, size_t at) {
 }
 
 std::string WritePacked(FakeScreen& screen) {
-    BYTE* block = PackBitmap(reinterpret_cast<HBITMAP>(1), screen);
+    PackedBitmap block = PackBitmap(reinterpret_cast<HBITMAP>(1), screen);
     if (!block) return "";
     std::string path = TestScratchFolder("writer") + "\\depth.bmp";
-    bool ok = WritePackedBitmap(path.c_str(), block);
-    FreePackedBitmap(block);
+    bool ok = WritePackedBitmap(path.c_str(), block.get());
     std::ifstream file(path, std::ios::binary);
     return ok ? std::string(std::istreambuf_iterator<char>(file), {}) : "";
 }
