@@ -11,27 +11,20 @@ bool BackBuffer::Create(HWND window) {
     ScopedGetDC windowDc(window);
     if (!windowDc) return false;
     ScopedGdiObject newBitmap(CreateCompatibleBitmap(windowDc, client.right, client.bottom));
-    HDC newDc = CreateCompatibleDC(windowDc);
-    if (!newBitmap.Get() || !newDc) {
-        if (newDc) DeleteDC(newDc);
-        return false;
-    }
-    previousBitmap = SelectObject(newDc, newBitmap.Get());
-    bitmap = static_cast<HBITMAP>(newBitmap.Detach());
-    memoryDc = newDc;
+    ScopedDC newDc(CreateCompatibleDC(windowDc));
+    if (!newBitmap.Get() || !newDc.IsValid()) return false;
+    previousBitmap = SelectObject(newDc.Get(), newBitmap.Get());
+    bitmap.Reset(newBitmap.Detach());
+    memoryDc.Reset(newDc.Detach());
     width = client.right;
     height = client.bottom;
     return true;
 }
 
 void BackBuffer::Release() {
-    if (memoryDc) {
-        if (previousBitmap) SelectObject(memoryDc, previousBitmap);
-        DeleteDC(memoryDc);
-    }
-    if (bitmap) DeleteObject(bitmap);
-    memoryDc = nullptr;
-    bitmap = nullptr;
+    if (memoryDc.IsValid() && previousBitmap) SelectObject(memoryDc.Get(), previousBitmap);
+    memoryDc.Reset(nullptr);
+    bitmap.Reset(nullptr);
     previousBitmap = nullptr;
     width = 0;
     height = 0;

@@ -2,6 +2,8 @@
 // An off-screen bitmap of a window's client size, so a control paints in one copy.
 #include <windows.h>
 
+#include "framework/Scoped.h"
+
 class BackBuffer {
 public:
     BackBuffer() = default;
@@ -11,13 +13,14 @@ public:
 
     bool Create(HWND window);
     void Release();
-    HDC Context() const { return memoryDc; }
+    HDC Context() const { return memoryDc.Get(); }
     int Width() const { return width; }
     int Height() const { return height; }
 
 private:
-    HDC memoryDc = nullptr;
-    HBITMAP bitmap = nullptr;
+    // The bitmap goes after the context it is selected into (members go in reverse order).
+    ScopedGdiObject bitmap{nullptr};
+    ScopedDC memoryDc;
     HGDIOBJ previousBitmap = nullptr;
     int width = 0;
     int height = 0;

@@ -12,9 +12,3 @@ bool MainStatusBar::Create(CWnd* parent, const RECT& rect) {
     SetPaneInfo(1, 1, SBPS_NORMAL, kPositionPaneWidth);
     return true;
 }
-
-LRESULT MainStatusBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = CStatusBar::WindowProc(message, wParam, lParam);
-    if (message == WM_PAINT) OnAfterPaint();
-    return result;
-}

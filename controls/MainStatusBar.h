@@ -12,11 +12,4 @@ public:
 
     // Creates the bar (id 1004) on rect with its two panes: 0 stretching, 1 for the position text.
     bool Create(CWnd* parent, const RECT& rect);
-
-    bool PreTranslateMessage(MSG* msg) override { return CStatusBar::PreTranslateMessage(msg); }
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    // Deliberately empty: the hook where the bar may draw over its panes after painting.
-    void OnAfterPaint() {}
 };

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <new>
+
 #include "framework/Scoped.h"
 
 namespace {
@@ -137,11 +139,8 @@ void SeekSlider::OnDestroy() {
 }
 
 void SeekSlider::OnSize() {
-    backBuffer.reset();
-    if (useBackBuffer) {
-        backBuffer.reset(new BackBuffer);
-        backBuffer->Create(m_hWnd);
-    }
+    backBuffer.reset(new (std::nothrow) BackBuffer);
+    if (backBuffer) backBuffer->Create(m_hWnd);
     RECT client = {};
     GetClientRect(m_hWnd, &client);
     thumbHeight = client.bottom;

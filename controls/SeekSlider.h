@@ -33,7 +33,6 @@ public:
     SliderPart HitTest(POINT point) const;
     RECT ChannelRect() const;
     RECT ThumbRect() const;
-    BackBuffer* GetBackBuffer() const { return backBuffer.get(); }
 
     bool PreTranslateMessage(MSG* msg) override { return CWnd::PreTranslateMessage(msg); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -60,7 +59,6 @@ private:
     int channelThickness = 5;
     int inset = 7;
     std::unique_ptr<BackBuffer> backBuffer;
-    bool useBackBuffer = true;
     int maxValue = 100;
     int minValue = 0;
     int position = 0;

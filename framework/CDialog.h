@@ -12,7 +12,6 @@ public:
     // Creates the dialog modeless (a child when the template says so).
     bool Create(UINT templateId, CWnd* parent);
     void EndDialog(INT_PTR result);
-    bool IsModalRunning() const { return modalRunning; }
 
     virtual BOOL OnInitDialog();
     virtual void OnOK();

@@ -56,17 +56,6 @@ void CStatusBar::SetPaneInfo(int index, UINT id, UINT style, int width) {
     SendPaneText(index);
 }
 
-void CStatusBar::GetPaneInfo(int index, UINT& id, UINT& style, int& width) const {
-    if (index < 0 || index >= PaneCount()) {
-        id = 0;
-        style = 0;
-        width = 0;
-        return;
-    }
-    id = panes[index].id;
-    style = panes[index].style;
-    width = panes[index].width;
-}
 
 int CStatusBar::CommandToIndex(UINT id) const {
     for (int i = 0; i < PaneCount(); ++i)

@@ -20,7 +20,6 @@ public:
     // Widths are in pixels, the width of the pane's own rectangle; a stretch pane gets at least its
     // width, and more when the bar has room.
     void SetPaneInfo(int index, UINT id, UINT style, int width);
-    void GetPaneInfo(int index, UINT& id, UINT& style, int& width) const;
     int PaneCount() const { return static_cast<int>(panes.size()); }
     int CommandToIndex(UINT id) const;
     // update: repaint the pane at once rather than with the next paint.

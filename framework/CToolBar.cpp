@@ -21,7 +21,6 @@ bool ReadButton(HWND bar, int index, TBBUTTON& button) {
 CToolBar::~CToolBar() {
     // The control must be gone before the image list it draws from.
     if (HasWindow()) ::DestroyWindow(m_hWnd);
-    if (images) ImageList_Destroy(images);
 }
 
 bool CToolBar::CreateEx(CWnd* parent, DWORD controlStyle, DWORD style, UINT id) {
@@ -70,23 +69,17 @@ bool CToolBar::LoadBitmap(UINT resourceId) {
     if (!m_hWnd) return false;
     // Only the cell background follows the button face; the pictures keep their own colours.
     COLORMAP background = {kStripBackground, GetSysColor(COLOR_BTNFACE)};
-    HBITMAP mapped = CreateMappedBitmap(GetModuleHandleW(nullptr), resourceId, 0, &background, 1);
-    if (!mapped) return false;
+    ScopedGdiObject mapped(CreateMappedBitmap(GetModuleHandleW(nullptr), resourceId, 0, &background, 1));
+    if (!mapped.Get()) return false;
     BITMAP info = {};
-    GetObjectW(mapped, sizeof(info), &info);
+    GetObjectW(mapped.Get(), sizeof(info), &info);
     int cells = info.bmWidth / kImageSize.cx;
-    HIMAGELIST list = cells > 0 ? ImageList_Create(kImageSize.cx, kImageSize.cy, ILC_COLOR24 | ILC_MASK, cells, 0)
-                                : nullptr;
+    ScopedImageList list(cells > 0 ? ImageList_Create(kImageSize.cx, kImageSize.cy, ILC_COLOR24 | ILC_MASK, cells, 0)
+                                   : nullptr);
     // The mask lets the control draw disabled buttons as an embossed outline rather than a grey block.
-    bool added = list && ImageList_AddMasked(list, mapped, GetSysColor(COLOR_BTNFACE)) >= 0;
-    DeleteObject(mapped);
-    if (!added) {
-        if (list) ImageList_Destroy(list);
-        return false;
-    }
-    SendMessageW(m_hWnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list));
-    if (images) ImageList_Destroy(images);
-    images = list;
+    if (!list.Get() || ImageList_AddMasked(list.Get(), mapped.Bitmap(), GetSysColor(COLOR_BTNFACE)) < 0) return false;
+    SendMessageW(m_hWnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list.Get()));
+    images.Reset(list.Detach());
     SetSizes();  // a new image list may reset the control's metrics
     InvalidateRect(m_hWnd, nullptr, TRUE);
     return true;

@@ -6,6 +6,9 @@
 
 #include "framework/CWnd.h"
 #include "framework/ControlBar.h"
+#include "framework/Scoped.h"
+
+using ScopedImageList = ScopedHandleOf<HIMAGELIST, ImageList_Destroy>;
 
 class CToolBar : public CWnd {
 public:
@@ -41,5 +44,6 @@ protected:
 private:
     void SetSizes();
 
-    HIMAGELIST images = nullptr;
+    // Goes after the control: the destructor destroys the window before the members.
+    ScopedImageList images;
 };

@@ -50,12 +50,15 @@ public:
     ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
     HGDIOBJ Get() const { return obj; }
     HBRUSH Brush() const { return static_cast<HBRUSH>(obj); }
-    HPEN Pen() const { return static_cast<HPEN>(obj); }
     HBITMAP Bitmap() const { return static_cast<HBITMAP>(obj); }
     HGDIOBJ Detach() {
         HGDIOBJ o = obj;
         obj = nullptr;
         return o;
+    }
+    void Reset(HGDIOBJ o) {
+        if (obj) DeleteObject(obj);
+        obj = o;
     }
 
 private:
@@ -125,6 +128,8 @@ using ScopedFind = ScopedHandleOf<HANDLE, FindClose>;
 using ScopedDC = ScopedHandleOf<HDC, DeleteDC>;
 // A module from LoadLibrary.
 using ScopedModule = ScopedHandleOf<HMODULE, FreeLibrary>;
+// An icon the shell made for us (SHGetFileInfo hands out a fresh one each time).
+using ScopedIcon = ScopedHandleOf<HICON, DestroyIcon>;
 
 // An open registry key; the predefined root keys are never closed.
 class ScopedRegKey {

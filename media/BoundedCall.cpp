@@ -85,8 +85,6 @@ bool CallWithinLimit(std::function<void()> call) {
     return finished;
 }
 
-DWORD PlatformCallLimit() { return limit; }
-
 void SetPlatformCallLimit(DWORD milliseconds) { limit = milliseconds ? milliseconds : kDefaultLimit; }
 
 HRESULT RenderFileWithinLimit(IGraphBuilder* graph, const wchar_t* path) {

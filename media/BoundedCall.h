@@ -23,9 +23,8 @@ bool AnyCallAbandoned();
 // scripts/platform/StuckThreadExit.cpp.)
 void EndProcessIfCallsAbandoned(UINT exitCode);
 
-// The limit for one call, in milliseconds. A sound file takes well under a second here.
-DWORD PlatformCallLimit();
-// Tests shorten it for files known to hang; 0 restores the default.
+// The limit for one call is 6 s: a sound file takes well under a second here. Tests shorten it
+// for files known to hang; 0 restores the default.
 void SetPlatformCallLimit(DWORD milliseconds);
 
 // IGraphBuilder::RenderFile within the limit; VFW_E_TIMEOUT when given up on (the graph then stays

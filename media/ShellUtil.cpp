@@ -121,4 +121,3 @@ bool StopCom() {
     return true;
 }
 
-bool IsComStarted() { return comStarted; }

@@ -29,4 +29,3 @@ void RepaintWindowTree(HWND window);
 // COM for the span of the main window's life; StartCom initialises once per process.
 void StartCom();
 bool StopCom();
-bool IsComStarted();
