@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "audio/FaultGuard.h"
+
 namespace {
 
 const char kLibraryName[] = "winmm.dll";
@@ -51,6 +53,14 @@ bool EndsWithBackslash(const char* text) {
         p += IsDBCSLeadByte(static_cast<BYTE>(*p)) && p[1] ? 2 : 1;
     }
     return last;
+}
+
+// A driver that faults inside a call fails that call, like a missing entry.
+template <class Call>
+MMRESULT Guarded(Call call) {
+    MMRESULT result = MMSYSERR_ERROR;
+    if (!RunGuarded([&] { result = call(); })) return MMSYSERR_ERROR;
+    return result;
 }
 
 using MixerOpenFn = MMRESULT(WINAPI*)(LPHMIXER, UINT, DWORD_PTR, DWORD_PTR, DWORD);
@@ -140,59 +150,35 @@ bool WinmmLibrary::LibraryPathIn(const char* directory, char* out, size_t size) 
 MMRESULT WinmmLibrary::mixerOpen(LPHMIXER mixer, UINT device, DWORD_PTR callback, DWORD_PTR instance, DWORD flags) {
     auto call = reinterpret_cast<MixerOpenFn>(entries[kMixerOpen]);
     if (!call) return MMSYSERR_ERROR;
-    try {
-        return call(mixer, device, callback, instance, flags);
-    } catch (...) {
-        return MMSYSERR_ERROR;
-    }
+    return Guarded([&] { return call(mixer, device, callback, instance, flags); });
 }
 
 MMRESULT WinmmLibrary::mixerClose(HMIXER mixer) {
     auto call = reinterpret_cast<MixerCloseFn>(entries[kMixerClose]);
     if (!call) return MMSYSERR_ERROR;
-    try {
-        return call(mixer);
-    } catch (...) {
-        return MMSYSERR_ERROR;
-    }
+    return Guarded([&] { return call(mixer); });
 }
 
 MMRESULT WinmmLibrary::mixerGetLineInfoA(HMIXEROBJ mixer, LPMIXERLINEA line, DWORD flags) {
     auto call = reinterpret_cast<MixerLineInfoFn>(entries[kMixerGetLineInfoA]);
     if (!call) return MMSYSERR_ERROR;
-    try {
-        return call(mixer, line, flags);
-    } catch (...) {
-        return MMSYSERR_ERROR;
-    }
+    return Guarded([&] { return call(mixer, line, flags); });
 }
 
 MMRESULT WinmmLibrary::mixerGetLineControlsA(HMIXEROBJ mixer, LPMIXERLINECONTROLSA controls, DWORD flags) {
     auto call = reinterpret_cast<MixerLineControlsFn>(entries[kMixerGetLineControlsA]);
     if (!call) return MMSYSERR_ERROR;
-    try {
-        return call(mixer, controls, flags);
-    } catch (...) {
-        return MMSYSERR_ERROR;
-    }
+    return Guarded([&] { return call(mixer, controls, flags); });
 }
 
 MMRESULT WinmmLibrary::mixerGetControlDetailsA(HMIXEROBJ mixer, LPMIXERCONTROLDETAILS details, DWORD flags) {
     auto call = reinterpret_cast<MixerDetailsFn>(entries[kMixerGetControlDetailsA]);
     if (!call) return MMSYSERR_ERROR;
-    try {
-        return call(mixer, details, flags);
-    } catch (...) {
-        return MMSYSERR_ERROR;
-    }
+    return Guarded([&] { return call(mixer, details, flags); });
 }
 
 MMRESULT WinmmLibrary::mixerSetControlDetails(HMIXEROBJ mixer, LPMIXERCONTROLDETAILS details, DWORD flags) {
     auto call = reinterpret_cast<MixerDetailsFn>(entries[kMixerSetControlDetails]);
     if (!call) return MMSYSERR_ERROR;
-    try {
-        return call(mixer, details, flags);
-    } catch (...) {
-        return MMSYSERR_ERROR;
-    }
+    return Guarded([&] { return call(mixer, details, flags); });
 }

@@ -12,7 +12,8 @@ struct FakeMixerConfig {
     int noMuteControl;      // the line has no mute control
     UINT getDetailsResult;  // nonzero: reading a value fails with it
     UINT setDetailsResult;  // nonzero: writing a value fails with it
-    int raiseIn;            // a FakeMixerCall that throws instead of returning
+    int raiseIn;            // a FakeMixerCall that faults instead of returning
+    int raiseByThrow;       // ... by a C++ throw rather than an access violation
 };
 
 struct FakeMixerState {

@@ -11,10 +11,12 @@ namespace {
 FakeMixerState state;
 HMIXER const kHandle = reinterpret_cast<HMIXER>(static_cast<UINT_PTR>(0x4D58));
 
-// Counts the call; true when it is to raise instead.
-bool Enter(FakeMixerCall call) {
+// Counts the call, and faults as a broken driver would when told to.
+void Enter(FakeMixerCall call) {
     ++state.callCount;
-    return state.config.raiseIn == call;
+    if (state.config.raiseIn != call) return;
+    if (state.config.raiseByThrow) throw 1;
+    *static_cast<volatile int*>(nullptr) = 1;
 }
 
 DWORD* ValueOf(LPMIXERCONTROLDETAILS details) {
@@ -33,7 +35,7 @@ FakeMixerState* WINAPI FakeMixer() { return &state; }
 UINT WINAPI FakeStub() { return 0; }
 
 MMRESULT WINAPI Fake_mixerOpen(LPHMIXER mixer, UINT, DWORD_PTR, DWORD_PTR, DWORD) {
-    if (Enter(CallOpen)) throw 1;
+    Enter(CallOpen);
     if (state.config.openResult) return state.config.openResult;
     *mixer = kHandle;
     ++state.openMixers;
@@ -41,19 +43,19 @@ MMRESULT WINAPI Fake_mixerOpen(LPHMIXER mixer, UINT, DWORD_PTR, DWORD_PTR, DWORD
 }
 
 MMRESULT WINAPI Fake_mixerClose(HMIXER mixer) {
-    if (Enter(CallClose)) throw 1;
+    Enter(CallClose);
     if (mixer != kHandle || state.openMixers <= 0) return MMSYSERR_INVALHANDLE;
     --state.openMixers;
     return MMSYSERR_NOERROR;
 }
 
 MMRESULT WINAPI Fake_mixerGetLineInfoA(HMIXEROBJ, LPMIXERLINEA, DWORD) {
-    if (Enter(CallLineInfo)) throw 1;
+    Enter(CallLineInfo);
     return state.config.noSpeakersLine ? MIXERR_INVALLINE : MMSYSERR_NOERROR;
 }
 
 MMRESULT WINAPI Fake_mixerGetLineControlsA(HMIXEROBJ, LPMIXERLINECONTROLSA controls, DWORD) {
-    if (Enter(CallLineControls)) throw 1;
+    Enter(CallLineControls);
     DWORD id = 0;
     if (controls->dwControlType == MIXERCONTROL_CONTROLTYPE_VOLUME && !state.config.noVolumeControl)
         id = kFakeVolumeControlId;
@@ -65,7 +67,7 @@ MMRESULT WINAPI Fake_mixerGetLineControlsA(HMIXEROBJ, LPMIXERLINECONTROLSA contr
 }
 
 MMRESULT WINAPI Fake_mixerGetControlDetailsA(HMIXEROBJ, LPMIXERCONTROLDETAILS details, DWORD) {
-    if (Enter(CallGetDetails)) throw 1;
+    Enter(CallGetDetails);
     if (!ValueOf(details)) return MMSYSERR_INVALPARAM;
     if (state.config.getDetailsResult) return state.config.getDetailsResult;
     *static_cast<DWORD*>(details->paDetails) = *ValueOf(details);
@@ -73,7 +75,7 @@ MMRESULT WINAPI Fake_mixerGetControlDetailsA(HMIXEROBJ, LPMIXERCONTROLDETAILS de
 }
 
 MMRESULT WINAPI Fake_mixerSetControlDetails(HMIXEROBJ, LPMIXERCONTROLDETAILS details, DWORD) {
-    if (Enter(CallSetDetails)) throw 1;
+    Enter(CallSetDetails);
     if (!ValueOf(details)) return MMSYSERR_INVALPARAM;
     if (state.config.setDetailsResult) return state.config.setDetailsResult;
     DWORD value = *static_cast<DWORD*>(details->paDetails);
