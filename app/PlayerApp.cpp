@@ -4,7 +4,7 @@
 
 BOOL PlayerApp::InitInstance() {
     MainWindow window;
-    window.commandLine = m_lpCmdLine;
+    window.SetCommandLine(m_lpCmdLine);
     m_pMainWnd = &window;
     window.DoModal();
     m_pMainWnd = nullptr;

@@ -1,13 +1,40 @@
 #pragma once
+// What is known of the open file: its path, what the probes learnt of it and its small icon.
+// A file counts as open exactly while the path is set.
 #include <windows.h>
-#include <shellapi.h>
 
-#include "media/MediaProbe.h"
+#include <string>
 
-// What is known of the open file; a file counts as open exactly while path is set.
-struct CurrentMedia {
-    char* path;
-    MediaFormatInfo format;
-    VideoSizeInfo size;
-    SHFILEINFOA shellInfo;
+#include "framework/Scoped.h"
+#include "media/MediaFacts.h"
+
+class CurrentMedia {
+public:
+    CurrentMedia() = default;
+    virtual ~CurrentMedia() = default;
+    CurrentMedia(const CurrentMedia&) = delete;
+    CurrentMedia& operator=(const CurrentMedia&) = delete;
+
+    // Empties the record, then probes the file at path (already resolved from any shortcut). When
+    // the probe accepts it, the file becomes the open one, with its native picture size and its
+    // small icon; otherwise the record stays empty but for what the streams reported.
+    bool Probe(const char* path);
+    // Nothing open any more: path, facts and icon are let go.
+    void Clear();
+
+    bool IsOpen() const { return open; }
+    // Null while nothing is open.
+    const char* Path() const { return open ? path.c_str() : nullptr; }
+    bool HasVideo() const { return open && format.hasVideo; }
+    const MediaFormatInfo& Format() const { return format; }
+    const VideoSizeInfo& Size() const { return size; }
+    // Null when the shell gave none.
+    HICON SmallIcon() const { return icon.Get(); }
+
+private:
+    bool open = false;
+    std::string path;
+    MediaFormatInfo format = {};
+    VideoSizeInfo size = {};
+    ScopedIcon icon;
 };

@@ -107,7 +107,7 @@ bool MediaInfoPanel::SelectedFilterPages(PagesMode mode) {
 
 int MediaInfoPanel::ComposeInfoText() {
     if (!HasWindow()) return 0;
-    if (!media || !media->path) {
+    if (!media || !media->IsOpen()) {
         SetDlgItemTextW(m_hWnd, IDC_INFO_TEXT, L"");
         SetDlgItemTextW(m_hWnd, IDC_FILE_NAME, L"");
         // Erasing the whole panel at once also takes the old file's icon away.
@@ -116,9 +116,9 @@ int MediaInfoPanel::ComposeInfoText() {
         return 0;
     }
     char name[MAX_PATH] = "";
-    FileNameOfPath(media->path, name, sizeof(name));
+    FileNameOfPath(media->Path(), name, sizeof(name));
     SetDlgItemTextW(m_hWnd, IDC_FILE_NAME, AnsiToWide(name).c_str());
-    std::string text = ComposeMediaInfoText(media->format, media->size, FileSize(media->path));
+    std::string text = ComposeMediaInfoText(media->Format(), media->Size(), FileSize(media->Path()));
     SetDlgItemTextW(m_hWnd, IDC_INFO_TEXT, Cp932ToWide(text).c_str());
     return 1;
 }
@@ -130,13 +130,13 @@ void MediaInfoPanel::OnPaint() {
 }
 
 void MediaInfoPanel::DrawFileIcon(HDC dc) {
-    if (!media || !media->shellInfo.hIcon) return;
+    if (!media || !media->SmallIcon()) return;
     HWND placeholder = GetDlgItem(m_hWnd, IDC_FILE_ICON);
     RECT r = {};
     if (!placeholder || !GetWindowRect(placeholder, &r)) return;
     POINT corner = {r.left, r.top};
     ScreenToClient(m_hWnd, &corner);
-    DrawIconEx(dc, corner.x, corner.y, media->shellInfo.hIcon, 16, 16, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, corner.x, corner.y, media->SmallIcon(), 16, 16, 0, nullptr, DI_NORMAL);
 }
 
 // ---- Layout ----

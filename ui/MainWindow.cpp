@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <cstring>
 #include <new>
 
 #include "audio/WinmmLibrary.h"
@@ -24,32 +23,6 @@ namespace {
 
 HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
-// Copies at most size - 1 bytes and never splits a double-byte character of the ANSI code page.
-void CopyTextCut(char* out, size_t size, const char* text) {
-    size_t used = 0;
-    while (text[used]) {
-        size_t step = IsDBCSLeadByte(static_cast<BYTE>(text[used])) && text[used + 1] ? 2 : 1;
-        if (used + step >= size) break;
-        used += step;
-    }
-    memcpy(out, text, used);
-    out[used] = '\0';
-}
-
-// The first line of a command's prompt string: what the status bar shows for it.
-std::wstring PromptOf(UINT command) {
-    std::wstring text = LoadResourceString(command);
-    return text.substr(0, text.find(L'\n'));
-}
-
-void SetMenuCheck(HMENU menu, UINT id, bool on) {
-    CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
-}
-
-void SetMenuEnable(HMENU menu, UINT id, bool on) {
-    EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
-}
-
 template <class Child>
 void DestroyChild(std::unique_ptr<Child>& child) {
     if (child && child->m_hWnd) child->DestroyWindow();
@@ -66,14 +39,11 @@ void CreateChild(std::unique_ptr<Child>& child, Create create) {
 
 }  // namespace
 
-MainWindow::MainWindow() : CDialog(IDD_MAIN, nullptr) {
+MainWindow::MainWindow(const char* settingsKeyPath) : CDialog(IDD_MAIN, nullptr), settingsKeyPath(settingsKeyPath) {
     icon = LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_MAIN));
 }
 
-MainWindow::~MainWindow() {
-    DestroyChildren();
-    ClearMediaRecord();
-}
+MainWindow::~MainWindow() { DestroyChildren(); }
 
 // ---- Start-up and shutdown ----
 
@@ -146,10 +116,10 @@ void MainWindow::OnDestroy() {
     session.Close();
     StopCom();
     WinmmLibrary::Instance().Unload();
-    int wasFullScreen = fullScreen;
-    int wasFrameless = frameless;
-    if (fullScreen || frameless) {
-        SetWindowMode(fullScreen ? ModeFullScreen : ModeFrameless);
+    int wasFullScreen = modes.FullScreen();
+    int wasFrameless = modes.Frameless();
+    if (modes.Any()) {
+        SetWindowMode(wasFullScreen ? ModeFullScreen : ModeFrameless);
         Sleep(50);  // a deliberate pause after leaving the mode, before the bars are laid out
         ApplyBarVisibility();
     }
@@ -234,7 +204,7 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER: UpdatePositionDisplay(); break;
     case WM_HSCROLL: SeekFromSlider(); break;
     case WM_MENUSELECT: UpdateUiState(static_cast<DWORD>(wParam), reinterpret_cast<HMENU>(lParam), true); break;
-    case WM_LBUTTONDOWN: OnLButtonDown(wParam, lParam); break;
+    case WM_LBUTTONDOWN: OnLButtonDown(lParam); break;
     case WM_LBUTTONDBLCLK: OnLButtonDblClk(); break;
     case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); break;
     default: break;
@@ -288,7 +258,7 @@ bool MainWindow::OnCommand(UINT id) {
         ApplyBarVisibility();
         break;
     case ID_VIEW_FULLSCREEN:
-        if (!(IsZoomed(m_hWnd) && !fullScreen)) SetWindowMode(ModeFullScreen);
+        if (!(IsZoomed(m_hWnd) && !modes.FullScreen())) SetWindowMode(ModeFullScreen);
         break;
     case ID_VIEW_FRAMELESS: SetWindowMode(ModeFrameless); break;
     case ID_VIEW_TOPMOST: ToggleTopmost(); break;
@@ -341,8 +311,8 @@ void MainWindow::ShowContextMenu(LPARAM lParam) {
     TrackPopupMenu(popup, TPM_LEFTBUTTON, point.x, point.y, 0, m_hWnd, nullptr);
 }
 
-void MainWindow::OnLButtonDown(WPARAM, LPARAM lParam) {
-    if (fullScreen || IsZoomed(m_hWnd) || IsIconic(m_hWnd)) return;
+void MainWindow::OnLButtonDown(LPARAM lParam) {
+    if (modes.FullScreen() || IsZoomed(m_hWnd) || IsIconic(m_hWnd)) return;
     // A press on the picture comes posted from the renderer's thread, which keeps the release
     // too: a click that is already over would leave the move loop waiting for a release that
     // never comes here, the window stuck to the pointer.
@@ -353,106 +323,5 @@ void MainWindow::OnLButtonDown(WPARAM, LPARAM lParam) {
 }
 
 void MainWindow::OnLButtonDblClk() {
-    PostMessageW(m_hWnd, WM_COMMAND, frameless ? ID_VIEW_FRAMELESS : ID_VIEW_FULLSCREEN, 0);
-}
-
-// ---- User-interface state ----
-
-void MainWindow::UpdateUiState(DWORD selection, HMENU menu, bool fromMenuSelect) {
-    UINT item = LOWORD(selection);
-    UINT flags = HIWORD(selection);
-    bool systemMenu = fromMenuSelect && (flags & MF_SYSMENU);
-    bool popup = fromMenuSelect && (flags & MF_POPUP);
-    bool open = media.path != nullptr;
-    bool canCapture = open && media.format.hasVideo;
-    int state = session.QueryState();
-    if (!menu && !fromMenuSelect) menu = m_hWnd ? GetMenu(m_hWnd) : nullptr;
-
-    if (!systemMenu && menu) {
-        SetMenuCheck(menu, ID_VIEW_TOOLBAR, showToolbar);
-        SetMenuCheck(menu, ID_VIEW_STATUSBAR, showStatusBar);
-        SetMenuCheck(menu, ID_VIEW_INFOPANEL, showInfoPanel);
-        SetMenuCheck(menu, ID_VIEW_FULLSCREEN, fullScreen);
-        SetMenuCheck(menu, ID_VIEW_FRAMELESS, frameless);
-        SetMenuCheck(menu, ID_VIEW_TOPMOST, topmost);
-        SetMenuCheck(menu, ID_SIZE_FIT, fitToWindow);
-        SetMenuCheck(menu, ID_SIZE_50, !fitToWindow && videoSizeRate == 0.5);
-        SetMenuCheck(menu, ID_SIZE_100, !fitToWindow && videoSizeRate == 1.0);
-        SetMenuCheck(menu, ID_SIZE_200, !fitToWindow && videoSizeRate == 2.0);
-        SetMenuEnable(menu, ID_VIEW_FULLSCREEN, !frameless);
-        SetMenuEnable(menu, ID_VIEW_FRAMELESS, !fullScreen);
-        SetMenuEnable(menu, ID_VIEW_TOPMOST, !fullScreen);
-        SetMenuEnable(menu, ID_PLAY_PAUSE, open);
-        SetMenuEnable(menu, ID_STOP, open);
-        SetMenuEnable(menu, ID_FILE_CLOSE_CMD, open);
-        SetMenuEnable(menu, ID_CAPTURE, canCapture);
-    }
-
-    if (toolBar && toolBar->m_hWnd) {
-        SetButtonImage(ID_PLAY_PAUSE, state == SessionRunning ? 5 : 3);
-        SetButtonImage(ID_STOP, 4);
-        SetButtonImage(ID_FILE_OPEN_CMD, 0);
-        SetButtonImage(ID_VOLUME, 6);
-        for (UINT id : {ID_PLAY_PAUSE, ID_STOP}) {
-            SendMessageW(toolBar->m_hWnd, TB_ENABLEBUTTON, id, MAKELPARAM(open, 0));
-            SendMessageW(toolBar->m_hWnd, TB_CHECKBUTTON, id, MAKELPARAM(FALSE, 0));
-        }
-        InvalidateRect(toolBar->m_hWnd, nullptr, FALSE);
-        UpdateWindow(toolBar->m_hWnd);
-    }
-
-    if (!statusBar) return;
-    if (!menu && flags == 0xFFFF) {  // a menu closed, or the pointer left the toolbar's buttons
-        RestoreIdlePrompt();
-        return;
-    }
-    if (systemMenu || popup) return;
-    if (item == 0) {
-        RestoreIdlePrompt();
-        return;
-    }
-    ShowPromptForCommand(item);
-}
-
-void MainWindow::RestoreIdlePrompt() {
-    statusBar->SetPaneInfo(0, paneIds[0], SBPS_STRETCH, 1);
-    statusBar->SetPaneText(0, L"", true);
-    RefreshStatusPanes(-1);
-}
-
-void MainWindow::ShowPromptForCommand(UINT item) {
-    RECT client = {};
-    GetClientRect(m_hWnd, &client);
-    statusBar->SetPaneInfo(0, paneIds[0], SBPS_NOBORDERS, client.right - client.left);
-    statusBar->SetPaneText(0, PromptOf(item).c_str(), true);
-}
-
-int MainWindow::SetButtonImage(UINT command, int image) {
-    if (!toolBar || !toolBar->m_hWnd) return 0;
-    int index = toolBar->CommandToIndex(command);
-    if (index < 0) return 0;
-    UINT id = 0, style = 0;
-    int old = 0;
-    toolBar->GetButtonInfo(index, id, style, old);
-    toolBar->SetButtonInfo(index, id, style, image);
-    return 1;
-}
-
-// ---- Status panes ----
-
-int MainWindow::SetStatusText(int index, const char* text, bool refresh) {
-    if (index < 0 || index > 1 || !text) return 0;
-    CopyTextCut(paneTexts[index], kPaneTextSize, text);
-    if (statusBar && refresh) RefreshStatusPanes(index);
-    return 1;
-}
-
-void MainWindow::RefreshStatusPanes(int index) {
-    if (!statusBar || !statusBar->m_hWnd) return;
-    for (int pane = 0; pane < 2; ++pane) {
-        if ((index == 0 || index == 1) && pane != index) continue;
-        statusBar->SetPaneText(pane, AnsiToWide(paneTexts[pane]).c_str(), true);
-    }
-    InvalidateRect(statusBar->m_hWnd, nullptr, FALSE);
-    UpdateWindow(statusBar->m_hWnd);
+    PostMessageW(m_hWnd, WM_COMMAND, modes.Frameless() ? ID_VIEW_FRAMELESS : ID_VIEW_FULLSCREEN, 0);
 }

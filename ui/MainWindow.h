@@ -1,6 +1,8 @@
 #pragma once
-// The program's one top-level window: a dialog-based frame that owns every child, the
-// playback session and the record of the open file, and routes every command.
+// The program's one top-level window: a dialog-based frame that owns every child, the playback
+// session and the record of the open file, and routes every command. What decides something
+// without a window lives beside it: CommandRules (checks and greying), WindowLayout (rectangles),
+// WindowModeState (full screen and frameless), PositionDisplay (slider and clock arithmetic).
 #include <windows.h>
 #include <shellapi.h>
 
@@ -10,12 +12,12 @@
 
 #include "framework/CDialog.h"
 #include "media/CurrentMedia.h"
-#include "media/FilterList.h"
-#include "media/MediaProbe.h"
 #include "media/PlaybackSession.h"
 #include "resources/UserMessages.h"
 #include "settings/SettingsKey.h"
+#include "ui/CommandRules.h"
 #include "ui/WindowLayout.h"
+#include "ui/WindowModeState.h"
 
 class MainToolBar;
 class VideoHostWindow;
@@ -23,28 +25,18 @@ class MainStatusBar;
 class SeekSlider;
 class MediaInfoPanel;
 
-
 const UINT kPositionTimerId = 10;
 const UINT kPositionTimerPeriod = 200;
 const int kPaneTextSize = 520;
 
-enum WindowMode { ModeFullScreen = 0, ModeFrameless = 1 };
-
-// What entering full-screen or frameless mode saved, to be restored on leaving.
-struct ModeSnapshot {
-    int savedShowToolbar;
-    int savedShowSeekSlider;
-    int savedShowStatusBar;
-    int savedShowInfoPanel;
-    WINDOWPLACEMENT savedPlacement;
-    RECT savedWindowRect;
-    RECT savedVideoRect;
-};
-
 class MainWindow : public CDialog {
 public:
-    MainWindow();
+    // settingsKeyPath: below HKEY_CURRENT_USER; tests point it at a key of their own.
+    explicit MainWindow(const char* settingsKeyPath = kSettingsKeyPath);
     ~MainWindow() override;
+
+    // The command-line tail whose names open at start-up; not copied, it must outlive the window.
+    void SetCommandLine(const char* tail) { commandLine = tail; }
 
     bool PreTranslateMessage(MSG* msg) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -53,25 +45,16 @@ public:
     // Start-up and shutdown.
     void CreateChildren();
     void LoadSettings();
-    void OnAfterInit();
-    // The full-screen or frameless mode the last run ended in.
-    void RestoreStoredMode();
     // The mode flags are those from before the window left its mode for good.
     void SaveSettings(int wasFullScreen, int wasFrameless);
 
     // Commands and user-interface state.
-    bool OnCommand(UINT id);
-    void ShowContextMenu(LPARAM lParam);
     void UpdateUiState(DWORD selection, HMENU menu, bool fromMenuSelect);
     int SetStatusText(int index, const char* text, bool refresh);
     void RefreshStatusPanes(int index);
     int SetButtonImage(UINT command, int image);
     void TogglePlayPause();
     void StopPlayback();
-    void ShowHelpPage();
-    void ToggleTopmost();
-    void OnLButtonDown(WPARAM wParam, LPARAM lParam);
-    void OnLButtonDblClk();
 
     // Window modes and layout.
     bool ToolbarBandRect(RECT* rect) const;
@@ -102,7 +85,6 @@ public:
 
     // Still capture.
     void CaptureStill();
-    static bool ChooseBitmapFile(char* buffer, HWND owner);
 
     // Position display and seeking.
     void StartPositionTimer();
@@ -110,7 +92,43 @@ public:
     int UpdatePositionDisplay();
     int SeekFromSlider();
 
-    // State, readable by tests and by the panels.
+protected:
+    void OnDestroy() override;
+    void OnPaint() override;
+    HCURSOR OnQueryDragIcon() override;
+
+private:
+    // Start-up and shutdown.
+    void OnAfterInit();
+    void RestoreStoredMode();
+    void DestroyChildren();
+
+    // Keys, commands and the mouse.
+    bool TranslateKey(MSG* msg);
+    bool OnCommand(UINT id);
+    void ShowContextMenu(LPARAM lParam);
+    void ShowHelpPage();
+    void ToggleTopmost();
+    void OnLButtonDown(LPARAM lParam);
+    void OnLButtonDblClk();
+
+    // User-interface state and status panes.
+    CommandState CurrentCommandState();
+    void UpdateMenuMarks(HMENU menu, const CommandState& state);
+    void UpdateToolbarButtons(const CommandState& state);
+    void ShowPromptForCommand(UINT item);
+    void RestoreIdlePrompt();
+
+    // Layout and modes.
+    LayoutState CurrentLayoutState() const;
+    bool LayoutRect(RECT* rect, RECT (*rectOf)(const LayoutState&)) const;
+    void EnterWindowMode(int requested);
+    void LeaveWindowMode();
+    void ShowBars(const BarFlags& bars, bool show);
+
+    // Still capture.
+    static bool ChooseBitmapFile(char* buffer, HWND owner);
+
     std::unique_ptr<MainToolBar> toolBar;
     std::unique_ptr<SeekSlider> seekSlider;
     std::unique_ptr<VideoHostWindow> videoHost;
@@ -118,7 +136,7 @@ public:
     std::unique_ptr<MediaInfoPanel> infoPanel;
     HACCEL accelerators = nullptr;
     int showStatusBar = 1;
-    int showSeekSlider = 1;
+    int showSeekSlider = 1;  // stored and restored; nothing on screen depends on it
     int showToolbar = 1;
     int showInfoPanel = 1;
     int topmost = 0;
@@ -127,34 +145,14 @@ public:
     int infoPanelWidth = 200;
     UINT_PTR positionTimerId = 0;
     PlaybackSession session;
-    FilterList filterList;
-    CurrentMedia media = {};
-    int fullScreen = 0;
-    int frameless = 0;
-    ModeSnapshot modeSnapshot = {};
+    CurrentMedia media;
+    WindowModeState modes;
     int firstActivation = 1;
     const char* commandLine = nullptr;
     UINT paneIds[2] = {0, 0};
     char paneTexts[2][kPaneTextSize] = {};
     HICON icon = nullptr;
-    // Below HKEY_CURRENT_USER; tests point it at a key of their own.
-    const char* settingsKeyPath = kSettingsKeyPath;
-
-protected:
-    void OnDestroy() override;
-    void OnPaint() override;
-    HCURSOR OnQueryDragIcon() override;
-
-private:
-    bool TranslateKey(MSG* msg);
-    void DestroyChildren();
-    void ClearMediaRecord();
-    LayoutState CurrentLayoutState() const;
-    bool LayoutRect(RECT* rect, RECT (*rectOf)(const LayoutState&)) const;
-    void EnterWindowMode(int requested);
-    void LeaveWindowMode();
-    void ShowPromptForCommand(UINT item);
-    void RestoreIdlePrompt();
+    const char* settingsKeyPath;
 
     bool altKeyConsumed = false;  // an accelerator took a key-down while Alt was held
     bool refuseKeyMenu = false;   // the Alt release after it is being dispatched

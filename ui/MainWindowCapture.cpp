@@ -7,13 +7,13 @@
 #include "ui/MainWindow.h"
 
 void MainWindow::CaptureStill() {
-    if (!media.path || !media.format.hasVideo) return;
+    if (!media.HasVideo()) return;
     uint32_t positionMs = PlaybackSession::ToMilliseconds(session.GetPosition());
     HBITMAP grabbed = nullptr;
     {
         ScopedGetDC screen(nullptr);
         // Taken before the dialog opens: playback goes on meanwhile.
-        grabbed = GrabFrame(media.path, positionMs, media.size.width, media.size.height, screen);
+        grabbed = GrabFrame(media.Path(), positionMs, media.Size().width, media.Size().height, screen);
     }
     if (!grabbed) return;
     ScopedGdiObject bitmap(grabbed);

@@ -1,4 +1,4 @@
-// Window modes and the placement of the main window's children.
+// The placement of the main window's children, and the window fitted to its video.
 #include "ui/MainWindow.h"
 
 #include "controls/MainStatusBar.h"
@@ -9,39 +9,8 @@
 #include "media/VideoRect.h"
 #include "panels/MediaInfoPanel.h"
 #include "resources/resource.h"
-#include "ui/WorkspaceRect.h"
+#include "ui/ChildWindow.h"
 
-namespace {
-
-// A child counts only once its window exists; an object whose creation failed is skipped.
-// Children are held by owning or plain pointers alike.
-template <class Child>
-HWND HandleOf(const Child& child) {
-    return child ? child->GetSafeHwnd() : nullptr;
-}
-
-template <class Child>
-void ShowChild(const Child& child, bool show) {
-    HWND hwnd = HandleOf(child);
-    if (hwnd) ShowWindow(hwnd, show ? SW_SHOW : SW_HIDE);
-}
-
-template <class Child>
-void MoveChild(const Child& child, const RECT& r) {
-    HWND hwnd = HandleOf(child);
-    if (hwnd) SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER);
-}
-
-void MoveTo(HWND hwnd, const RECT& r, bool repaint) {
-    MoveWindow(hwnd, r.left, r.top, r.right - r.left, r.bottom - r.top, repaint ? TRUE : FALSE);
-}
-
-void ChangeStyle(HWND hwnd, int index, LONG_PTR add, LONG_PTR remove) {
-    LONG_PTR style = GetWindowLongPtrW(hwnd, index);
-    SetWindowLongPtrW(hwnd, index, (style & ~remove) | add);
-}
-
-}  // namespace
 
 LayoutState MainWindow::CurrentLayoutState() const {
     LayoutState s = {};
@@ -49,7 +18,7 @@ LayoutState MainWindow::CurrentLayoutState() const {
     GetClientRect(m_hWnd, &client);
     s.clientWidth = client.right - client.left;
     s.clientHeight = client.bottom - client.top;
-    s.toolbarExists = HandleOf(toolBar) != nullptr;
+    s.toolbarExists = HandleOf(toolBar.get()) != nullptr;
     if (s.toolbarExists) {
         // Item 6 is the trailing separator: the slider starts just past the buttons.
         RECT item = {};
@@ -59,8 +28,8 @@ LayoutState MainWindow::CurrentLayoutState() const {
     s.showToolbar = showToolbar != 0;
     s.showStatusBar = showStatusBar != 0;
     s.showInfoPanel = showInfoPanel != 0;
-    s.fullScreen = fullScreen != 0;
-    s.frameless = frameless != 0;
+    s.fullScreen = modes.FullScreen() != 0;
+    s.frameless = modes.Frameless() != 0;
     s.infoPanelWidth = infoPanelWidth;
     return s;
 }
@@ -78,15 +47,15 @@ bool MainWindow::VideoAreaRect(RECT* rect) const { return LayoutRect(rect, Video
 bool MainWindow::InfoPanelRect(RECT* rect) const { return LayoutRect(rect, InfoPanelRectOf); }
 
 bool MainWindow::VideoDestRect(RECT* rect) const {
-    HWND host = HandleOf(videoHost);
+    HWND host = HandleOf(videoHost.get());
     if (!rect || !HasWindow() || !host) return false;
     RECT bounds = {};
     if (!GetClientRect(host, &bounds)) return false;
-    return FitVideoRect(rect, &bounds, media.size.width, media.size.height);
+    return FitVideoRect(rect, &bounds, media.Size().width, media.Size().height);
 }
 
 bool MainWindow::GetFrameMargins(FrameMargins* margins) const {
-    HWND host = HandleOf(videoHost);
+    HWND host = HandleOf(videoHost.get());
     if (!margins || !HasWindow() || !host) return false;
     RECT window = {};
     RECT video = {};
@@ -96,25 +65,25 @@ bool MainWindow::GetFrameMargins(FrameMargins* margins) const {
 }
 
 double MainWindow::VideoAspect() const {
-    if (!media.path || !media.format.hasVideo) return 0.0;
-    if (media.size.width <= 0 || media.size.height <= 0) return 0.0;
-    return static_cast<double>(media.size.width) / media.size.height;
+    const VideoSizeInfo& size = media.Size();
+    if (!media.HasVideo() || size.width <= 0 || size.height <= 0) return 0.0;
+    return static_cast<double>(size.width) / size.height;
 }
 
 void MainWindow::LayoutChildren() {
     if (!HasWindow()) return;
     RECT r;
-    if (showToolbar && ToolbarBandRect(&r)) MoveChild(toolBar, r);
-    if (showToolbar && SeekSliderRect(&r)) MoveChild(seekSlider, r);
-    if (HandleOf(videoHost) && VideoAreaRect(&r)) {
-        MoveChild(videoHost, r);
+    if (showToolbar && ToolbarBandRect(&r)) MoveChild(toolBar.get(), r);
+    if (showToolbar && SeekSliderRect(&r)) MoveChild(seekSlider.get(), r);
+    if (HandleOf(videoHost.get()) && VideoAreaRect(&r)) {
+        MoveChild(videoHost.get(), r);
         // Without a known picture size the video simply gets the whole host, in its own coordinates.
         RECT dest = {};
-        if (!VideoDestRect(&dest)) GetClientRect(HandleOf(videoHost), &dest);
+        if (!VideoDestRect(&dest)) GetClientRect(HandleOf(videoHost.get()), &dest);
         session.SetVideoRect(dest);
     }
-    if (showStatusBar && StatusBarRect(&r)) MoveChild(statusBar, r);
-    if (showInfoPanel && InfoPanelRect(&r)) MoveChild(infoPanel, r);
+    if (showStatusBar && StatusBarRect(&r)) MoveChild(statusBar.get(), r);
+    if (showInfoPanel && InfoPanelRect(&r)) MoveChild(infoPanel.get(), r);
     HWND line = GetDlgItem(m_hWnd, IDC_ETCHED_LINE);
     if (line) {
         RECT client = {};
@@ -126,132 +95,19 @@ void MainWindow::LayoutChildren() {
 
 void MainWindow::ApplyBarVisibility() {
     if (!HasWindow()) return;
-    if (!fullScreen && !frameless) {
-        ShowChild(toolBar, showToolbar != 0);
-        ShowChild(seekSlider, showToolbar != 0);
-        ShowChild(statusBar, showStatusBar != 0);
-        ShowChild(infoPanel, showInfoPanel != 0);
+    if (!modes.Any()) {
+        ShowChild(toolBar.get(), showToolbar != 0);
+        ShowChild(seekSlider.get(), showToolbar != 0);
+        ShowChild(statusBar.get(), showStatusBar != 0);
+        ShowChild(infoPanel.get(), showInfoPanel != 0);
     }
     LayoutChildren();
     UpdateUiState(0, nullptr, false);
     RepaintWindowTree(m_hWnd);
 }
 
-int MainWindow::SetWindowMode(int requested) {
-    if (!HasWindow()) return 0;
-    if (fullScreen || frameless) {
-        LeaveWindowMode();
-        return 1;
-    }
-    // Entering with neither flag set would strip the frame with no way back.
-    if (requested != ModeFullScreen && requested != ModeFrameless) return 0;
-    EnterWindowMode(requested);
-    return 1;
-}
-
-void MainWindow::EnterWindowMode(int requested) {
-    HWND host = HandleOf(videoHost);
-    if (requested == ModeFullScreen)
-        fullScreen = 1;
-    else
-        frameless = 1;
-
-    ModeSnapshot& snap = modeSnapshot;
-    GetWindowRect(m_hWnd, &snap.savedWindowRect);
-    if (host) GetWindowRect(host, &snap.savedVideoRect);
-    snap.savedShowToolbar = showToolbar;
-    snap.savedShowSeekSlider = showSeekSlider;
-    snap.savedShowStatusBar = showStatusBar;
-    snap.savedShowInfoPanel = showInfoPanel;
-    snap.savedPlacement.length = sizeof(WINDOWPLACEMENT);
-    GetWindowPlacement(m_hWnd, &snap.savedPlacement);
-
-    ShowChild(toolBar, false);
-    ShowChild(seekSlider, false);
-    ShowChild(statusBar, false);
-    if (showInfoPanel) ShowChild(infoPanel, false);
-
-    if (fullScreen || topmost) SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    ShowWindow(m_hWnd, SW_SHOWNORMAL);
-
-    ChangeStyle(m_hWnd, GWL_STYLE, 0, WS_CAPTION);
-    ChangeStyle(m_hWnd, GWL_STYLE, 0, WS_THICKFRAME);
-    // A menu taken off a window is no longer destroyed with it; leaving loads a fresh one.
-    HMENU menu = GetMenu(m_hWnd);
-    SetMenu(m_hWnd, nullptr);
-    if (menu) DestroyMenu(menu);
-
-    RECT screen = FullScreenRect(GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME),
-                                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-
-    if (host) {
-        // The sunken edge would show as a frame around the picture; the host also reaches
-        // past its old place until the size message lays it out over the whole client area.
-        ChangeStyle(host, GWL_EXSTYLE, 0, WS_EX_CLIENTEDGE);
-        RECT r = {};
-        GetWindowRect(host, &r);
-        MapWindowPoints(HWND_DESKTOP, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
-        MoveWindow(host, r.left - 2, r.top - 2, (r.right - r.left) + 4, (r.bottom - r.top) + 4, TRUE);
-        InvalidateRect(host, nullptr, TRUE);
-        UpdateWindow(host);
-    }
-
-    if (fullScreen)
-        MoveTo(m_hWnd, screen, true);
-    else if (host)
-        MoveTo(m_hWnd, snap.savedVideoRect, true);
-
-    if (host) SetFocus(host);
-}
-
-void MainWindow::LeaveWindowMode() {
-    HWND host = HandleOf(videoHost);
-    const ModeSnapshot& snap = modeSnapshot;
-
-    HMENU old = GetMenu(m_hWnd);
-    SetMenu(m_hWnd, LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU)));
-    if (old) DestroyMenu(old);
-
-    ChangeStyle(m_hWnd, GWL_STYLE, WS_THICKFRAME, 0);
-    ChangeStyle(m_hWnd, GWL_STYLE, WS_CAPTION, 0);
-    if (host) ChangeStyle(host, GWL_EXSTYLE, WS_EX_CLIENTEDGE, 0);
-
-    if (frameless && host) {
-        // The frame goes back around wherever the user dragged the frameless window.
-        RECT current = {};
-        GetWindowRect(m_hWnd, &current);
-        MoveTo(m_hWnd, RebuildFrameRect(current, snap.savedWindowRect, snap.savedVideoRect), true);
-    } else {
-        // The placement was read on the monitor the window was on when the mode began.
-        HMONITOR monitor = MonitorFromRect(&snap.savedWindowRect, MONITOR_DEFAULTTOPRIMARY);
-        MoveTo(m_hWnd, WorkspaceRectOnScreen(snap.savedPlacement.rcNormalPosition, monitor), true);
-    }
-
-    if (snap.savedShowToolbar) ShowChild(toolBar, true);
-    if (snap.savedShowSeekSlider) ShowChild(seekSlider, true);
-    if (snap.savedShowStatusBar) ShowChild(statusBar, true);
-    if (snap.savedShowInfoPanel) ShowChild(infoPanel, true);
-
-    SetWindowPos(m_hWnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    fullScreen = 0;
-    frameless = 0;
-    ApplyBarVisibility();
-
-    // The restored frame changes the client area without a size change of the window
-    // itself; a one-pixel nudge forces the size message that lays the children out again.
-    WINDOWPLACEMENT placement = {};
-    placement.length = sizeof(placement);
-    if (GetWindowPlacement(m_hWnd, &placement)) {
-        RECT normal = WorkspaceRectOnScreen(placement.rcNormalPosition, MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY));
-        RECT narrower = normal;
-        narrower.right -= 1;
-        MoveTo(m_hWnd, narrower, false);
-        MoveTo(m_hWnd, normal, true);
-    }
-}
-
 void MainWindow::SetVideoSizeRate(double rate) {
-    if (!HasWindow() || fullScreen || !(rate > 0)) return;
+    if (!HasWindow() || modes.FullScreen() || !(rate > 0)) return;
     if (IsZoomed(m_hWnd)) ShowWindow(m_hWnd, SW_SHOWNORMAL);
     videoSizeRate = rate;
     fitToWindow = 0;
@@ -259,10 +115,10 @@ void MainWindow::SetVideoSizeRate(double rate) {
 }
 
 int MainWindow::FitWindowToVideo() {
-    if (!HasWindow() || IsIconic(m_hWnd) || IsZoomed(m_hWnd) || fullScreen) return 0;
-    if (!media.path || !media.format.hasVideo || fitToWindow || !(videoSizeRate > 0)) return 0;
-    int w = TruncToInt(media.size.width * videoSizeRate);
-    int h = TruncToInt(media.size.height * videoSizeRate);
+    if (!HasWindow() || IsIconic(m_hWnd) || IsZoomed(m_hWnd) || modes.FullScreen()) return 0;
+    if (!media.HasVideo() || fitToWindow || !(videoSizeRate > 0)) return 0;
+    int w = TruncToInt(media.Size().width * videoSizeRate);
+    int h = TruncToInt(media.Size().height * videoSizeRate);
     if (w <= 0 || h <= 0) return 0;
     // The top-left corner stays; only the size changes so the video area becomes w x h. A menu
     // bar that wraps onto more lines (or fewer) at the new width changes the margins, so the
@@ -283,15 +139,8 @@ int MainWindow::FitWindowToVideo() {
 }
 
 int MainWindow::ConstrainSizing(int edge, RECT* rect) {
-    if (fullScreen || fitToWindow || !HasWindow()) return 0;
+    if (modes.FullScreen() || fitToWindow || !HasWindow()) return 0;
     FrameMargins m;
     if (!GetFrameMargins(&m)) return 0;
     return ConstrainSizingRect(edge, rect, m, VideoAspect()) ? 1 : 0;
-}
-
-void MainWindow::ToggleTopmost() {
-    if (fullScreen) return;
-    topmost = topmost ? 0 : 1;
-    if (HasWindow())
-        SetWindowPos(m_hWnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 100, 100, 100, 100, SWP_NOSIZE | SWP_NOMOVE);
 }

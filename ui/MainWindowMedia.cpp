@@ -15,7 +15,8 @@
 namespace {
 int openFilterIndex = 1;  // the Open dialog's filter, remembered within one run
 
-// The panel only points at the list and the record: it lets go of both before either changes.
+// The panel only borrows the session's filter list and the record: it lets go of both before
+// either changes.
 void HandToPanel(MediaInfoPanel* panel, const FilterList* list, const CurrentMedia* record) {
     if (!panel) return;
     if (record) {
@@ -30,7 +31,6 @@ void HandToPanel(MediaInfoPanel* panel, const FilterList* list, const CurrentMed
 
 int MainWindow::OpenMedia(const char* path, bool play) {
     HandToPanel(infoPanel.get(), nullptr, nullptr);
-    filterList.Clear();  // before the graph lets go of its pins: see CloseMedia
     session.Close();
     StopPositionTimer();
     if (!path) {
@@ -47,21 +47,15 @@ int MainWindow::OpenMedia(const char* path, bool play) {
     if (length < sizeof(working)) {
         memcpy(working, path, length + 1);
         ResolveIfShortcut(working);
-        ClearMediaRecord();
-        if (ProbeMedia(working, &media.format)) {
-            SetOwnedString(&media.path, working);
-            if (media.format.hasVideo) ProbeVideoSize(working, &media.size);
-            SHGetFileInfoA(working, FILE_ATTRIBUTE_ARCHIVE, &media.shellInfo, sizeof(media.shellInfo),
-                           SHGFI_ICON | SHGFI_SMALLICON);
+        if (media.Probe(working)) {
             RECT dest = {};
             bool hasDest = VideoDestRect(&dest);
             StartPositionTimer();
             opened = session.BuildGraph(working, videoHost ? videoHost->m_hWnd : nullptr, hasDest ? &dest : nullptr,
                                         0, 0, true);
             if (opened) {
-                EnumerateFilters(session.Graph(), &filterList, true);
-                HandToPanel(infoPanel.get(), &filterList, &media);
-                ShowMediaTitle(media.path);
+                HandToPanel(infoPanel.get(), &session.Filters(), &media);
+                ShowMediaTitle(media.Path());
                 if (play) session.Run();
             }
         }
@@ -76,20 +70,10 @@ int MainWindow::OpenMedia(const char* path, bool play) {
 int MainWindow::CloseMedia() {
     HandToPanel(infoPanel.get(), nullptr, nullptr);
     StopPositionTimer();
-    // Our list holds references to the graph's pins; Wine's splitter frees its output pins as
-    // soon as the graph is torn down, so they must be given back while they still exist.
-    filterList.Clear();
     session.Close();
-    ClearMediaRecord();
+    media.Clear();
     ShowMediaTitle(nullptr);
     return 1;
-}
-
-void MainWindow::ClearMediaRecord() {
-    SetOwnedString(&media.path, nullptr);
-    // The shell hands out a fresh icon with every file's information; it is ours to give back.
-    if (media.shellInfo.hIcon) DestroyIcon(media.shellInfo.hIcon);
-    memset(&media, 0, sizeof(media));
 }
 
 int MainWindow::ShowMediaTitle(const char* path) {

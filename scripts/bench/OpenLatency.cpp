@@ -41,14 +41,19 @@ double BareOpen(const wchar_t* path) {
     return elapsed;
 }
 
+// Until the paused picture's window shows inside the video area.
 double WindowOpen(MainWindow& window, const char* path) {
     double start = Now();
     window.OpenMedia(path, false);
-    IMediaControl* control = nullptr;
-    window.session.Graph()->QueryInterface(IID_IMediaControl, reinterpret_cast<void**>(&control));
-    WaitPaused(control);
+    HWND host = GetDlgItem(window.m_hWnd, IDC_VIDEOHOST);
+    while (Now() - start < 10000) {
+        HWND picture = GetWindow(host, GW_CHILD);
+        if (picture && IsWindowVisible(picture)) break;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        Sleep(1);
+    }
     double elapsed = Now() - start;
-    control->Release();
     window.CloseMedia();
     return elapsed;
 }
@@ -67,8 +72,7 @@ int main(int argc, char** argv) {
     CoInitialize(nullptr);
     wchar_t wide[MAX_PATH];
     MultiByteToWideChar(CP_ACP, 0, argv[1], -1, wide, MAX_PATH);
-    MainWindow window;
-    window.settingsKeyPath = "Software\\CorvantileTest\\Bench";  // never the user's settings
+    MainWindow window("Software\\CorvantileTest\\Bench");  // never the user's settings
     window.Create(IDD_MAIN, nullptr);
     BareOpen(wide);  // warm the codecs once for both
     std::vector<double> bare, full;

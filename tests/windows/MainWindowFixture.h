@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "resources/resource.h"
@@ -26,9 +27,8 @@ protected:
         Start();
     }
     void Start() {
-        window = new MainWindow;
-        window->settingsKeyPath = kTestSettingsKey;
-        window->commandLine = commandLine.empty() ? nullptr : commandLine.c_str();
+        window = new MainWindow(kTestSettingsKey);
+        window->SetCommandLine(commandLine.empty() ? nullptr : commandLine.c_str());
         ASSERT_TRUE(window->Create(IDD_MAIN, nullptr));
         PumpMessages(50);  // the posted after-init step
     }
@@ -55,8 +55,49 @@ protected:
         GetWindowTextW(window->m_hWnd, text, 100);
         return text;
     }
+    HWND Child(int id) const { return GetDlgItem(window->m_hWnd, id); }
+    // The information panel: the main window's one dialog child.
+    HWND Panel() const { return FindWindowExW(window->m_hWnd, nullptr, L"#32770", nullptr); }
     bool ToolbarButtonEnabled(UINT id) const {
-        return SendMessageW(GetDlgItem(window->m_hWnd, IDC_TOOLBAR), TB_ISBUTTONENABLED, id, 0) != 0;
+        return SendMessageW(Child(IDC_TOOLBAR), TB_ISBUTTONENABLED, id, 0) != 0;
+    }
+    int ToolbarImage(UINT id) const {
+        TBBUTTON button = {};
+        LRESULT index = SendMessageW(Child(IDC_TOOLBAR), TB_COMMANDTOINDEX, id, 0);
+        if (!SendMessageW(Child(IDC_TOOLBAR), TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&button))) return -1;
+        return button.iBitmap;
+    }
+    // The toolbar brought up to date, as the pointer leaving its buttons does.
+    void RefreshToolbar() const { SendMessageW(window->m_hWnd, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0); }
+    bool FileOpen() const {
+        RefreshToolbar();
+        return ToolbarButtonEnabled(ID_PLAY_PAUSE);
+    }
+    // The play/pause button shows its pause picture while the file plays.
+    bool Playing() const {
+        RefreshToolbar();
+        return ToolbarImage(ID_PLAY_PAUSE) == 5;
+    }
+    // The clock pane's position and length in seconds; false when it shows none.
+    bool Clock(int* position, int* length) const {
+        int h1, m1, s1, h2, m2, s2;
+        std::wstring text = PaneText(1);
+        if (swscanf(text.c_str(), L" %d:%d:%d / %d:%d:%d", &h1, &m1, &s1, &h2, &m2, &s2) != 6) return false;
+        *position = (h1 * 60 + m1) * 60 + s1;
+        *length = (h2 * 60 + m2) * 60 + s2;
+        return true;
+    }
+    int ClockPosition() const {
+        int position = -1, length = -1;
+        return Clock(&position, &length) ? position : -1;
+    }
+    // Full screen or frameless: the frame is gone.
+    bool InWindowMode() const { return !(GetWindowLongW(window->m_hWnd, GWL_STYLE) & WS_CAPTION); }
+    bool InFullScreen() const {
+        RECT screen = FullScreenRect(GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME),
+                                     GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+        RECT r = WindowRectOf(window->m_hWnd);
+        return InWindowMode() && EqualRect(&r, &screen);
     }
     // Dispatches as the program's modal loop does: each message goes to PreTranslateMessage first.
     void PumpAsDialog(DWORD ms = 10) {
@@ -71,9 +112,11 @@ protected:
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
         } while (GetTickCount() - start < ms);
     }
+    // No name, no picture, no filters, and the commands that need a file greyed.
     bool NothingOpen() const {
-        return window->media.path == nullptr && window->session.State() == SessionClosed &&
-               window->session.Graph() == nullptr && window->positionTimerId == 0 && window->filterList.Count() == 0;
+        HWND filters = GetDlgItem(Panel(), IDC_FILTER_LIST);
+        return PaneText(0).empty() && !FileOpen() && !GetWindow(Child(IDC_VIDEOHOST), GW_CHILD) &&
+               SendMessageW(filters, LB_GETCOUNT, 0, 0) == 0;
     }
 
     MainWindow* window = nullptr;

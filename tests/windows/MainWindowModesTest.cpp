@@ -3,10 +3,8 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "controls/MainToolBar.h"
 #include "controls/SeekSlider.h"
-#include "controls/VideoHostWindow.h"
-#include "framework/Scoped.h"
+#include "media/FakeGraph.h"
 
 class MainWindowModesTest : public MainWindowTest {
 protected:
@@ -14,7 +12,7 @@ protected:
         MainWindowTest::SetUp();
         SetWindowPos(window->m_hWnd, nullptr, 40, 30, 500, 420, SWP_NOZORDER);
     }
-    HWND Host() const { return window->videoHost->m_hWnd; }
+    HWND Host() const { return Child(IDC_VIDEOHOST); }
     bool At(const RECT& expected) const {
         RECT r = WindowRectOf(window->m_hWnd);
         return EqualRect(&expected, &r) != FALSE;
@@ -26,10 +24,10 @@ TEST_F(MainWindowModesTest, ModesReturnToWhereTheWindowWasAndFullScreenCoversThe
     Command(ID_VIEW_FULLSCREEN);
     EXPECT_TRUE(At(FullScreenRect(GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME),
                                   GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN))));
-    EXPECT_FALSE(IsWindowVisible(window->toolBar->m_hWnd));
+    EXPECT_FALSE(IsWindowVisible(Child(IDC_TOOLBAR)));
     Command(ID_VIEW_FULLSCREEN);
     EXPECT_TRUE(At(before));
-    EXPECT_TRUE(IsWindowVisible(window->toolBar->m_hWnd));
+    EXPECT_TRUE(IsWindowVisible(Child(IDC_TOOLBAR)));
 
     // Dragged while frameless, the frame is rebuilt where the picture went.
     Command(ID_VIEW_FRAMELESS);
@@ -107,47 +105,52 @@ TEST_F(MainWindowVideoTest, DoubleClickOnThePlayingPictureSwitchesFullScreenWhil
                MouseStep(MOUSEEVENTF_LEFTUP), MouseStep(MOUSEEVENTF_LEFTDOWN), MouseStep(MOUSEEVENTF_LEFTUP)},
               pump);
     RECT dragged = WindowRectOf(window->m_hWnd);
-    EXPECT_EQ(0, window->fullScreen);
+    EXPECT_FALSE(InWindowMode());
     EXPECT_GT(dragged.left, before.left);
 
     const std::vector<InputStep> doubleClick = {MouseStep(MOUSEEVENTF_LEFTDOWN), MouseStep(MOUSEEVENTF_LEFTUP),
                                                 MouseStep(MOUSEEVENTF_LEFTDOWN), MouseStep(MOUSEEVENTF_LEFTUP)};
     PlayInput(doubleClick, pump);
-    ASSERT_EQ(1, window->fullScreen);
+    ASSERT_TRUE(InFullScreen());
     pointAtPicture();  // a 4:3 picture fills a 4:3 screen: no margin is left to click on
     PlayInput(doubleClick, pump);
-    EXPECT_EQ(0, window->fullScreen);
+    EXPECT_FALSE(InWindowMode());
     EXPECT_TRUE(At(dragged));
 }
 
-TEST_F(MainWindowVideoTest, PictureWithoutAKnownSizeFillsTheHostInItsOwnCoordinates) {
-    window->media.size.width = 0;  // as when the size probe fails
-    window->LayoutChildren();
-    ScopedCom<IVideoWindow> video;
-    ASSERT_TRUE(SUCCEEDED(window->session.Graph()->QueryInterface(IID_IVideoWindow, video.OutVoid())));
-    long left = -1, top = -1, width = 0, height = 0;
-    video->GetWindowPosition(&left, &top, &width, &height);
+TEST_F(MainWindowModesTest, PictureWithoutAKnownSizeFillsTheHostInItsOwnCoordinates) {
+    FakeGraph graph;  // it answers no IBasicVideo, so the size probe learns nothing
+    graph.detector.streams = {{MEDIATYPE_Video, FORMAT_VideoInfo, 88, 3.0, 30.0}};
+    SetDirectShowServices(&graph);
+    ASSERT_EQ(1, window->OpenMedia(TestMediaPath("clip.avi").c_str(), false));
+    TakeLog();
+    SetWindowPos(window->m_hWnd, nullptr, 0, 0, 520, 400, SWP_NOMOVE | SWP_NOZORDER);  // a layout
+    Calls placed = TakeLog({"SetWindowPosition"});
+    window->CloseMedia();
+    SetDirectShowServices(nullptr);
     RECT client;
     GetClientRect(Host(), &client);
-    POINT origin = {0, 0};  // the renderer reports its window on screen
-    ClientToScreen(Host(), &origin);
-    EXPECT_EQ(origin.y, top);  // not a toolbar's height lower, as in the main window's coordinates
-    EXPECT_EQ(client.bottom, height);
+    // Not a toolbar's height lower, as in the main window's coordinates.
+    ASSERT_FALSE(placed.empty());
+    EXPECT_EQ("SetWindowPosition(0,0," + std::to_string(client.right) + "," + std::to_string(client.bottom) + ")",
+              placed.back());
 }
 
 TEST_F(MainWindowVideoTest, SliderHeldByTheUserIgnoresTheTimerAndSeeksOnlyOnRelease) {
-    HWND slider = window->seekSlider->m_hWnd;
+    HWND slider = Child(IDC_SEEKSLIDER);
+    auto thumb = [&] { return static_cast<SeekSlider*>(CWnd::FromHandle(slider))->GetPos(); };
     RECT client;
     GetClientRect(slider, &client);
     int middle = client.bottom / 2;
     SendMessageW(slider, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right / 4, middle));
-    int held = window->seekSlider->GetPos();
-    window->session.SeekTo(1700);
+    int held = thumb();
+    Command(ID_PLAY_PAUSE);
+    Sleep(1600);  // playing, with no pointer message in between that would move the thumb itself
     SendMessageW(window->m_hWnd, UM_UPDATEPOSITION, 0, 0);
-    EXPECT_EQ(held, window->seekSlider->GetPos());  // the timer leaves the thumb where the user holds it
-    EXPECT_EQ(L" 0:00:02 / 0:00:03", PaneText(1));  // while the clock runs on
+    EXPECT_GE(ClockPosition(), 1);  // the clock runs on
+    EXPECT_EQ(held, thumb());  // while the timer leaves the thumb where the user holds it
 
     // Released past the end: the session's own tests keep the seek just short of it.
     SendMessageW(slider, WM_LBUTTONUP, 0, MAKELPARAM(client.right + 50, middle));
-    EXPECT_GT(PlaybackSession::ToMilliseconds(window->session.GetPosition()), 2500u);
+    EXPECT_TRUE(PumpUntil([&] { return ClockPosition() == 3; }, 1000));
 }

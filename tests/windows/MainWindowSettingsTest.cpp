@@ -66,8 +66,7 @@ TEST_F(MainWindowSettingsTest, FirstRunLeavesExactlyTheTenValuesUnderTheirNames)
 // Each reader's bad values are the settings unit tests'; here they must not stop start-up.
 TEST_F(MainWindowSettingsTest, BadValuesReadAsAbsentAndTheRateAsZeroWithoutStoppingStartUp) {
     RestartWith({{"showtoolbar", "3:" + std::string(4, 0)}, {"videowndsizerate", Text("abc")}});
-    EXPECT_TRUE(IsWindowVisible(window->toolBar->m_hWnd));
-    EXPECT_EQ(0.0, window->videoSizeRate);
+    EXPECT_TRUE(IsWindowVisible(Child(IDC_TOOLBAR)));
     for (UINT id : {ID_SIZE_50, ID_SIZE_100, ID_SIZE_200}) EXPECT_FALSE(Checked(id)) << id;
     ASSERT_TRUE(window->OpenMedia(TestMediaPath("clip.avi").c_str(), false));
     EXPECT_EQ(0, window->FitWindowToVideo());
@@ -89,18 +88,18 @@ TEST_F(MainWindowSettingsTest, AModeOpenAtCloseComesBackFullScreenFirstAndTheCom
     EXPECT_EQ(Dword(1), values["Nullscreen"]);
     EXPECT_EQ(Dword(0), values["fullscreen"]);
     RestartWith();
-    EXPECT_EQ(1, window->frameless);
+    EXPECT_TRUE(InWindowMode() && !InFullScreen());
 
     Command(ID_VIEW_FRAMELESS);
     Command(ID_VIEW_FULLSCREEN);
-    ASSERT_EQ(1, window->fullScreen);
+    ASSERT_TRUE(InFullScreen());
     std::string clip = TestMediaPath("clip.avi");
     commandLine = "\"" + TestScratchFolder("cmdline") + "\\not here.avi\" \"" + clip + "\"";
     RestartWith({{"Nullscreen", Dword(1)}});  // both stored: full screen wins
-    EXPECT_EQ(1, window->fullScreen);
+    EXPECT_TRUE(InFullScreen());
     EXPECT_TRUE(GetWindowLongW(window->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_STREQ(clip.c_str(), window->media.path);  // the first name that opens
-    EXPECT_EQ(SessionRunning, window->session.QueryState());
+    EXPECT_EQ(L"clip.avi", PaneText(0));  // the first name that opens
+    EXPECT_TRUE(Playing());
     window->CloseMedia();
     SendMessageW(window->m_hWnd, UM_AFTERINIT, 0, 0);  // played once only
     EXPECT_TRUE(NothingOpen());

@@ -10,8 +10,11 @@
 
 class MediaInfoPanelTest : public MainWindowTest {
 protected:
-    HWND Panel() const { return window->infoPanel->m_hWnd; }
-    HWND Item(int id) const { return GetDlgItem(Panel(), id); }
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        panel = Panel();
+    }
+    HWND Item(int id) const { return GetDlgItem(panel, id); }
     std::wstring Text(int id) const {
         wchar_t text[2048] = {};
         GetWindowTextW(Item(id), text, 2048);
@@ -31,6 +34,7 @@ protected:
         MSG msg = {Item(IDC_FILTER_LIST), WM_KEYDOWN, key, 0x00390001, GetTickCount(), {0, 0}};
         return CWnd::WalkPreTranslateTree(window->m_hWnd, &msg);
     }
+    HWND panel = nullptr;
 };
 
 TEST_F(MediaInfoPanelTest, ListsTheFiltersWithInputAndEachRowOpensItsOwnFiltersPages) {
@@ -44,21 +48,26 @@ TEST_F(MediaInfoPanelTest, ListsTheFiltersWithInputAndEachRowOpensItsOwnFiltersP
     filters[2].pins = {&in2};
     SetDirectShowServices(&services);
     {
+        MediaInfoPanel own;  // one of the test's, given a list of stand-ins
+        ASSERT_TRUE(own.Create(window));
+        panel = own.m_hWnd;
         FilterList list;
         for (int i = 0; i < 3; ++i) {
             filters[i].name = i == 0 ? "Source" : i == 1 ? "Decoder" : "Renderer";
             pages[i].pages = {IID_IUnknown};
             filters[i].pages = &pages[i];
-            list.Add(&filters[i], false);
+            filters[i].AddRef();  // the reference the list takes over
+            list.Add(&filters[i]);
         }
-        window->infoPanel->SetFilterList(&list);
+        own.SetFilterList(&list);
         EXPECT_EQ((std::vector<std::wstring>{L"Decoder", L"Renderer"}), Rows());
         for (int row : {1, 0}) {
             SendMessageW(Item(IDC_FILTER_LIST), LB_SETCURSEL, row, 0);
-            SendMessageW(Panel(), WM_COMMAND, MAKEWPARAM(IDC_FILTER_LIST, LBN_DBLCLK),
+            SendMessageW(panel, WM_COMMAND, MAKEWPARAM(IDC_FILTER_LIST, LBN_DBLCLK),
                          reinterpret_cast<LPARAM>(Item(IDC_FILTER_LIST)));
         }
-        window->infoPanel->SetFilterList(nullptr);
+        own.SetFilterList(nullptr);
+        own.DestroyWindow();
     }
     SetDirectShowServices(nullptr);
     Calls frames;
@@ -70,7 +79,7 @@ TEST_F(MediaInfoPanelTest, ListsTheFiltersWithInputAndEachRowOpensItsOwnFiltersP
 
 TEST_F(MediaInfoPanelTest, ShowsTheOpenClipKeepsEscapeAndEnterAndItsCheckFollowsItsVisibility) {
     Command(ID_VIEW_INFOPANEL);
-    EXPECT_TRUE(IsWindowVisible(Panel()));
+    EXPECT_TRUE(IsWindowVisible(panel));
     EXPECT_TRUE(Checked(ID_VIEW_INFOPANEL));
 
     ASSERT_TRUE(window->OpenMedia(TestMediaPath("clip.avi").c_str(), false));
@@ -85,20 +94,20 @@ TEST_F(MediaInfoPanelTest, ShowsTheOpenClipKeepsEscapeAndEnterAndItsCheckFollows
     SetFocus(Item(IDC_FILTER_LIST));
     EXPECT_TRUE(KeyConsumed(VK_ESCAPE));
     EXPECT_TRUE(KeyConsumed(VK_RETURN));
-    EXPECT_TRUE(IsWindowVisible(Panel()));
-    EXPECT_NE(SessionRunning, window->session.QueryState());  // Esc did not reach the stop command either
+    EXPECT_TRUE(IsWindowVisible(panel));
+    EXPECT_FALSE(Playing());  // Esc did not reach the stop command either
     EXPECT_TRUE(KeyConsumed(VK_SPACE));
-    EXPECT_EQ(SessionRunning, window->session.QueryState());
+    EXPECT_TRUE(Playing());
 
     Command(ID_VIEW_INFOPANEL);
-    EXPECT_FALSE(IsWindowVisible(Panel()));
+    EXPECT_FALSE(IsWindowVisible(panel));
     EXPECT_FALSE(Checked(ID_VIEW_INFOPANEL));
     window->CloseMedia();
     EXPECT_EQ(L"", Text(IDC_INFO_TEXT));
     EXPECT_TRUE(Rows().empty());
 
     // A panel too low for its list keeps twenty pixels for the information group.
-    SetWindowPos(Panel(), nullptr, 0, 0, 220, 60, SWP_NOZORDER | SWP_NOMOVE);
+    SetWindowPos(panel, nullptr, 0, 0, 220, 60, SWP_NOZORDER | SWP_NOMOVE);
     RECT group = WindowRectOf(Item(IDC_INFO_GROUP));
     EXPECT_EQ(20, group.bottom - group.top);
 }
