@@ -63,10 +63,3 @@ TEST_F(SeekSliderWindow, MouseSequencesTrackUntilReleaseAndReportWhereTheThumbGo
         EXPECT_EQ(c.sent.empty() ? 5000 : c.sent.back().first, slider.GetPos()) << c.what;
     }
 }
-
-TEST_F(SeekSliderWindow, RightReleaseSelectsWholeRangeAndSendsCommand) {
-    SendMessageW(slider.m_hWnd, WM_RBUTTONUP, 0, ClientPoint(50, 8));
-    EXPECT_EQ(std::make_pair(0, 10000), std::make_pair(slider.SelectionStart(), slider.SelectionEnd()));
-    ASSERT_EQ(1u, parent.Received(WM_COMMAND).size());
-    EXPECT_EQ(1005u, parent.Received(WM_COMMAND)[0].wParam);
-}
