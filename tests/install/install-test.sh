@@ -49,7 +49,9 @@ without() {  # key: a .reg text without that key's tree
   key="[$1" awk '/^\[/ { skip = index($0, ENVIRON["key"]) == 1 } !skip'
 }
 export_key() {  # key file: the key's tree as UTF-8 text, less what Wine keeps there for itself
+  # Wine's reg.exe once failed here in some fifteen runs, saying nothing seen: a second try.
   "$WINE" reg export "$1" "$(win "$scratch/export.reg")" /y >"$scratch/reg-output" 2>&1 ||
+    "$WINE" reg export "$1" "$(win "$scratch/export.reg")" /y >"$scratch/reg-output" 2>&1 ||
     fail "cannot export $1: $(iconv -f CP932 -t UTF-8 "$scratch/reg-output")"
   iconv -f UTF-16 -t UTF-8 "$scratch/export.reg" | tr -d '\r' | without 'HKEY_CURRENT_USER\Software\Wine' >"$2"
 }
