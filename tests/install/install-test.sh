@@ -183,6 +183,8 @@ same "$scratch/before.hklm" "$scratch/clean.hklm" "the all-users uninstall left 
 [ ! -e "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Corvantile.lnk" ] ||
   fail "the all users' shortcut is left"
 
+trap - EXIT
 stop_services
+"$WINESERVER" -w
 rm -rf "$work"
 echo "install_tests: the installer, the uninstaller and the zip behaved"
