@@ -173,7 +173,9 @@ snapshot machine
 same "$scratch/removed.hkcu" "$scratch/machine.hkcu" "an all-users install wrote to HKCU"
 has "$scratch/machine.hklm" 'HKEY_LOCAL_MACHINE\Software\Classes\.webm\OpenWithProgids' \
   '"Corvantile.MediaFile"=hex(0):' "Open with for all users"
-quiet=$(sed -n 's/^"QuietUninstallString"="\(.*\)"$/\1/p' "$scratch/machine.hklm" | sed 's/\\\\/\\/g; s/\\"/"/g')
+quiet=$(section='[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvantile]' awk '
+  /^\[/ { in_s = ($0 == ENVIRON["section"]) } in_s && sub(/^"QuietUninstallString"="/, "") { sub(/"$/, ""); print }' \
+  "$scratch/machine.hklm" | sed 's/\\\\/\\/g; s/\\"/"/g')
 [[ $quiet =~ ^\"([^\"]+)\"\ (.*)$ ]] || fail "quiet uninstall string: $quiet"
 "$WINE" "${BASH_REMATCH[1]}" ${BASH_REMATCH[2]} /RemoveSettings || fail "the quiet uninstall failed"
 wait_gone "$dir"
