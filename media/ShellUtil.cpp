@@ -20,6 +20,28 @@ bool CopyWhole(const char* text, char* out, size_t size) {
     memcpy(out, text, length + 1);
     return true;
 }
+
+// A path in the ANSI code page, or false where a character of it has no place there: the
+// narrow path would carry '?' instead and name no file.
+bool NarrowWithoutLoss(const wchar_t* wide, char* out) {
+    // UTF-8 holds every character, and takes neither the flag nor the question.
+    if (GetACP() == CP_UTF8) return WideCharToMultiByte(CP_UTF8, 0, wide, -1, out, MAX_PATH, nullptr, nullptr) > 0;
+    BOOL lossy = FALSE;
+    return WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, out, MAX_PATH, nullptr, &lossy) > 0 &&
+           !lossy;
+}
+
+// A folder named in characters that the code page lacks (Korean ones under a Japanese code
+// page) is reached through its short name, which is plain ASCII where the volume keeps them.
+bool ExecutablePath(char* out) {
+    wchar_t module[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return false;
+    if (NarrowWithoutLoss(module, out)) return true;
+    wchar_t shortPath[MAX_PATH];
+    length = GetShortPathNameW(module, shortPath, MAX_PATH);
+    return length > 0 && length < MAX_PATH && NarrowWithoutLoss(shortPath, out);
+}
 }  // namespace
 
 bool FileNameOfPath(const char* path, char* out, size_t size) {
@@ -45,8 +67,7 @@ double FileSize(const char* path) {
 bool PathBesideExecutable(const char* name, char* out) {
     if (!name || !out) return false;
     char module[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, module, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return false;
+    if (!ExecutablePath(module)) return false;
     size_t directoryLength = static_cast<size_t>(FinalPathComponent(module) - module);
     size_t nameLength = strlen(name);
     if (directoryLength + nameLength >= MAX_PATH) return false;

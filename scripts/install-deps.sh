@@ -13,6 +13,8 @@ packages=(
   fonts-ipafont-gothic locales pulseaudio
   # The fuzz targets: the platform-free units built natively under libFuzzer and the sanitizers.
   clang libclang-rt-14-dev
+  # The Windows installer (scripts/package.sh).
+  nsis
 )
 missing=()
 for p in "${packages[@]}"; do
