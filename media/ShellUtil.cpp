@@ -12,6 +12,7 @@
 
 namespace {
 bool comStarted = false;
+const int kLongPathBytes = 4 * MAX_PATH;
 
 // Copies text into out only when it fits whole; a cut path would name another file.
 bool CopyWhole(const char* text, char* out, size_t size) {
@@ -96,9 +97,11 @@ bool ResolveShortcut(const char* path, char* out) {
     if (!loaded) return false;
 
     // A link to something that is not a file has no path; reporting success with an empty
-    // target would send the caller off to open nothing.
-    char target[MAX_PATH] = {};
-    if (link->GetPath(target, MAX_PATH, &findData, SLGP_UNCPRIORITY) != S_OK || target[0] == '\0') return false;
+    // target would send the caller off to open nothing. The room is ample so that a target too
+    // long for the caller (a UTF-8 name takes up to three bytes a character) comes back whole and
+    // is refused, instead of coming back cut as the name of another file.
+    char target[kLongPathBytes] = {};
+    if (link->GetPath(target, kLongPathBytes, &findData, SLGP_UNCPRIORITY) != S_OK || target[0] == '\0') return false;
     return CopyWhole(target, out, MAX_PATH);
 }
 
