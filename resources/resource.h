@@ -15,6 +15,7 @@
 #define IDS_OPENFILTER 102
 #define IDS_TITLE 103
 #define IDS_BITMAPFILTER 104
+#define IDS_RECENT_MENU 105
 
 // Commands: menu items, accelerators, toolbar buttons and their prompt strings.
 #define ID_APP_EXIT_CMD 32772
@@ -36,6 +37,12 @@
 #define ID_FILE_CLOSE_CMD 32790
 #define ID_FILE_OPEN_CMD 32791
 #define ID_CAPTURE 32792
+
+// The recent-files submenu, added to the File menu at run time: one command per file, newest
+// first, and the one that forgets them all.
+#define ID_RECENT_FIRST 32900
+#define ID_RECENT_LAST 32909
+#define ID_RECENT_CLEAR 32910
 
 // Controls of the main window.
 #define IDC_ETCHED_LINE 1000

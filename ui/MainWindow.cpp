@@ -267,12 +267,19 @@ bool MainWindow::OnCommand(UINT id) {
     case ID_SIZE_100: SetVideoSizeRate(1.0); break;
     case ID_SIZE_200: SetVideoSizeRate(2.0); break;
     case ID_HELP_PAGE: ShowHelpPage(); break;
+    case ID_RECENT_CLEAR:
+        history.Clear();
+        RefreshRecentMenu();
+        break;
     case ID_APP_ABOUT_CMD: {
         AboutDialog about(this);  // disabled meanwhile, whoever the application's main window is
         about.DoModal();
         break;
     }
-    default: return false;
+    default:
+        if (id < ID_RECENT_FIRST || id > ID_RECENT_LAST) return false;
+        OpenRecent(id);
+        break;
     }
     return true;
 }

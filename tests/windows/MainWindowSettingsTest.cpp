@@ -38,17 +38,16 @@ protected:
     }
     // A next run, on what the last one left (or, fresh, on nothing) and the values given.
     void RestartWith(const Values& values = {}, bool fresh = false) {
-        window->DestroyWindow();
-        delete window;
-        if (fresh) RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettingsKey);
-        ScopedRegKey key;
-        RegCreateKeyExA(HKEY_CURRENT_USER, kTestSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, key.Out(), nullptr);
-        for (const auto& [name, value] : values) {
-            size_t colon = value.find(':');
-            RegSetValueExA(key.Get(), name.c_str(), 0, std::stoul(value), reinterpret_cast<const BYTE*>(value.data()) + colon + 1,
-                           static_cast<DWORD>(value.size() - colon - 1));
-        }
-        Start();
+        Restart([&] {
+            if (fresh) RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettingsKey);
+            ScopedRegKey key;
+            RegCreateKeyExA(HKEY_CURRENT_USER, kTestSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, key.Out(), nullptr);
+            for (const auto& [name, value] : values) {
+                size_t colon = value.find(':');
+                RegSetValueExA(key.Get(), name.c_str(), 0, std::stoul(value),
+                               reinterpret_cast<const BYTE*>(value.data()) + colon + 1, static_cast<DWORD>(value.size() - colon - 1));
+            }
+        });
     }
 };
 
