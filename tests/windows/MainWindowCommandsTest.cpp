@@ -61,9 +61,14 @@ std::string savedName;
 std::wstring fileTypes;
 
 // Runs inside the save dialog's modal loop: reads its file types, types the name and confirms.
+// Any later dialog is cancelled, so a wrong key cannot leave the test waiting on one.
 void CALLBACK AnswerSaveDialog(HWND, UINT, UINT_PTR, DWORD) {
     HWND dialog = FindVisibleWindow(nullptr, L"#32770", mainWindow);
-    if (!dialog || !fileTypes.empty()) return;
+    if (!dialog) return;
+    if (!fileTypes.empty()) {
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
     wchar_t types[200] = {};
     GetDlgItemTextW(dialog, 0x470 /* cmb1 */, types, 200);
     fileTypes = types;
