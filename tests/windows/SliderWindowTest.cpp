@@ -42,6 +42,8 @@ TEST_F(SeekSliderWindow, MouseSequencesTrackUntilReleaseAndReportWhereTheThumbGo
     struct Step { UINT message; int x, y; };
     struct { const char* what; std::vector<Step> steps; Scrolls sent; } cases[] = {
         {"channel click", {{WM_LBUTTONDOWN, 100, 8}, {WM_LBUTTONUP, 200, 8}}, {{3263, true}, {6771, false}}},
+        // Above or below the thin channel, but in its column, is as good as on it.
+        {"click beside the channel", {{WM_LBUTTONDOWN, 100, 2}, {WM_LBUTTONUP, 100, 2}}, {{3263, true}, {3263, false}}},
         // The thumb's centre goes under the cursor only at the release.
         {"thumb off centre", {{WM_LBUTTONDOWN, 151, 8}, {WM_LBUTTONUP, 151, 8}}, {{5052, false}}},
         // Tracking all the same, so the playback timer leaves the thumb alone meanwhile.
