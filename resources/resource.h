@@ -11,6 +11,7 @@
 #define IDB_TOOLBAR 130
 #define IDR_ACCELERATORS 133
 #define IDR_CONTEXTMENU 134
+#define IDR_PLAYERKEYS 136
 
 #define IDS_OPENFILTER 102
 #define IDS_TITLE 103
@@ -36,6 +37,16 @@
 #define ID_FILE_CLOSE_CMD 32790
 #define ID_FILE_OPEN_CMD 32791
 #define ID_CAPTURE 32792
+
+// Commands of the playback keys only (table IDR_PLAYERKEYS), in no menu.
+#define ID_SEEK_BACK 32900
+#define ID_SEEK_FORWARD 32901
+#define ID_SEEK_BACK_LONG 32902
+#define ID_SEEK_FORWARD_LONG 32903
+#define ID_FRAME_NEXT 32904
+#define ID_FRAME_PREVIOUS 32905
+#define ID_FILE_NEXT 32906
+#define ID_FILE_PREVIOUS 32907
 
 // Controls of the main window.
 #define IDC_ETCHED_LINE 1000

@@ -1,0 +1,178 @@
+// A movie watcher's hands on the real window: keys, wheel notches and media keys sent as real input.
+#include "MainWindowFixture.h"
+#include "audio/MasterVolume.h"
+#include "framework/Scoped.h"
+
+namespace {
+class PlayerKeysTest : public MainWindowTest {
+protected:
+    void Open(const std::string& path) {
+        ASSERT_EQ(1, window->OpenMedia(path.c_str(), true));
+        SetForegroundWindow(window->m_hWnd);
+        SetFocus(Child(IDC_VIDEOHOST));
+        PumpAsDialog(300);
+    }
+    void Press(WORD key) {
+        PlayInput({KeyStep(key, false), KeyStep(key, true)}, [&] { PumpAsDialog(); });
+    }
+    bool ClockReads(int seconds) {
+        return PumpUntil([&] { return ClockPosition() == seconds; }, 3000);
+    }
+    // A notch at a point of a child (or of the window), as the wheel sends it.
+    void Wheel(int notches, HWND over) {
+        RECT r = WindowRectOf(over);
+        SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+        input.mi.mouseData = static_cast<DWORD>(notches * WHEEL_DELTA);
+        SendInput(1, &input, sizeof(input));
+        PumpAsDialog(200);
+    }
+    unsigned short Volume() {
+        unsigned short level = 0;
+        MasterVolume().GetVolume(&level, 0);
+        return level;
+    }
+    std::vector<BYTE> Picture() {
+        HWND video = GetWindow(Child(IDC_VIDEOHOST), GW_CHILD);
+        RECT r = {};
+        GetClientRect(video, &r);
+        ScopedGetDC screen(video);
+        ScopedDC memory(CreateCompatibleDC(screen));
+        ScopedGdiObject bitmap(CreateCompatibleBitmap(screen, r.right, r.bottom));
+        {
+            ScopedSelect selected(memory.Get(), bitmap.Get());
+            BitBlt(memory.Get(), 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
+        }
+        return Pixels24(bitmap.Bitmap(), r.right, r.bottom);
+    }
+};
+}  // namespace
+
+TEST_F(PlayerKeysTest, ArrowsSeekFromTheClockWithinTheClipAndKeepPlayingOrPaused) {
+    Open(TestMediaPath("long.avi"));
+    window->SeekToPosition(10000);
+    Press(VK_RIGHT);
+    EXPECT_GE(ClockPosition(), 15);  // playing on from 0:00:15
+    EXPECT_LE(ClockPosition(), 16);
+    EXPECT_TRUE(Playing());
+    Command(ID_PLAY_PAUSE);
+    window->SeekToPosition(10000);
+    Press(VK_RIGHT);
+    EXPECT_TRUE(ClockReads(15));  // exact, not a key frame nearby
+    window->SeekToPosition(2000);
+    Press(VK_LEFT);
+    EXPECT_TRUE(ClockReads(0));
+    Press(VK_UP);
+    EXPECT_TRUE(ClockReads(60));
+    EXPECT_FALSE(Playing());
+    Press(VK_DOWN);
+    EXPECT_TRUE(ClockReads(0));
+
+    Command(ID_PLAY_PAUSE);
+    window->SeekToPosition(100000);
+    Press(VK_UP);  // held to the length; the end pauses as ever
+    EXPECT_TRUE(PumpUntil([&] { return PaneText(1) == L" 0:02:00 / 0:02:00" && !Playing(); }, 5000));
+    Press(VK_RIGHT);
+    PumpAsDialog(500);
+    EXPECT_EQ(L" 0:02:00 / 0:02:00", PaneText(1));
+}
+
+TEST_F(PlayerKeysTest, PeriodAndCommaStepOneFrameOnTheClockAndThePicture) {
+    Open(TestMediaPath("long.avi"));
+    Press(VK_OEM_PERIOD);
+    EXPECT_FALSE(Playing());  // a step while playing pauses first
+    window->SeekToPosition(9500);  // the clock rounds: the last frame that reads 0:00:09
+    EXPECT_TRUE(ClockReads(9));
+    std::vector<BYTE> ninth;
+    PumpUntil([&] {  // drawn and standing still
+        std::vector<BYTE> now = Picture();
+        bool still = now == ninth;
+        ninth = now;
+        return still;
+    }, 3000);
+    Press(VK_OEM_PERIOD);
+    EXPECT_TRUE(ClockReads(10));
+    EXPECT_TRUE(PumpUntil([&] { return Picture() != ninth; }, 2000));
+    Press(VK_OEM_COMMA);
+    EXPECT_TRUE(ClockReads(9));
+    EXPECT_TRUE(PumpUntil([&] { return Picture() == ninth; }, 2000));  // the same frame again
+}
+
+TEST_F(PlayerKeysTest, WheelNotchesOverTheWindowMoveTheVolumeTwoPercentWhileTheFilterListScrolls) {
+    ASSERT_TRUE(MasterVolume().SetVolume(65535, 0)) << "no mixer";
+    Command(ID_VIEW_INFOPANEL);
+    SetForegroundWindow(window->m_hWnd);
+    SetFocus(Child(IDC_VIDEOHOST));
+    Wheel(-2, Child(IDC_VIDEOHOST));
+    Wheel(-1, Child(IDC_TOOLBAR));
+    Wheel(-1, Child(IDC_SEEKSLIDER));
+    SetFocus(GetDlgItem(Panel(), IDC_FILTER_LIST));  // the wheel follows the pointer, not the focus
+    Wheel(-1, Child(IDC_STATUSBAR));
+    EXPECT_NEAR(65535 * 0.9, Volume(), 5);
+    Wheel(3, GetDlgItem(Panel(), IDC_FILTER_LIST));
+    EXPECT_NEAR(65535 * 0.9, Volume(), 5);
+
+    // The volume dialog follows a notch at once, over itself or over the disabled main window.
+    static HWND main;
+    static std::vector<int> positions;
+    main = window->m_hWnd;
+    positions.clear();
+    UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND dialog = FindVisibleWindow(nullptr, L"#32770", main);
+        HWND track = dialog ? GetDlgItem(dialog, IDC_VOLUME_TRACKBAR) : nullptr;
+        if (!track) return;
+        positions.push_back(static_cast<int>(SendMessageW(track, TBM_GETPOS, 0, 0)));
+        RECT r = WindowRectOf(positions.size() == 1 ? track : GetDlgItem(main, IDC_VIDEOHOST));
+        SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        INPUT input = {INPUT_MOUSE};
+        input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+        input.mi.mouseData = WHEEL_DELTA;
+        if (positions.size() < 3) SendInput(1, &input, sizeof(input));
+        else PostMessageW(dialog, WM_CLOSE, 0, 0);
+    });
+    Command(ID_VOLUME);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ((std::vector<int>{5, 4, 3}), positions);
+    EXPECT_NEAR(65535 * 0.94, Volume(), 5);
+}
+
+TEST_F(PlayerKeysTest, MediaKeysActOncePerPressAndAppCommandsAlike) {
+    Open(TestMediaPath("long.avi"));
+    Press(VK_MEDIA_PLAY_PAUSE);
+    EXPECT_FALSE(Playing());
+    Press(VK_MEDIA_PLAY_PAUSE);
+    EXPECT_TRUE(Playing());
+    SendMessageW(window->m_hWnd, WM_APPCOMMAND, 0, MAKELPARAM(0, APPCOMMAND_MEDIA_PLAY_PAUSE | FAPPCOMMAND_KEY));
+    EXPECT_FALSE(Playing());
+    window->SeekToPosition(30000);
+    Press(VK_MEDIA_STOP);
+    EXPECT_TRUE(ClockReads(0));
+}
+
+TEST_F(PlayerKeysTest, PageKeysOpenTheNeighboursInNaturalOrderSkippingWhatDoesNotOpen) {
+    std::string folder = TestScratchFolder("neighbours");
+    for (const char* name : {"1.avi", "2.avi", "10.avi"})
+        CopyFileA(TestMediaPath("clip.avi").c_str(), (folder + "\\" + name).c_str(), FALSE);
+    WriteTestFile(folder + "\\broken.avi", "RIFF but nothing a splitter reads");
+    WriteTestFile(folder + "\\notes.txt", "notes\r\n");
+    window->SetWindowMode(ModeFullScreen);
+    for (WORD key : {VK_NEXT, VK_RIGHT, VK_OEM_PERIOD, VK_MEDIA_NEXT_TRACK}) Press(key);
+    EXPECT_TRUE(NothingOpen() && InFullScreen());  // no file: no key does a thing
+    window->SetWindowMode(ModeFullScreen);
+
+    Open(folder + "\\2.avi");
+    Press(VK_NEXT);
+    EXPECT_EQ(L"10.avi", PaneText(0));
+    Press(VK_NEXT);  // broken.avi does not open, notes.txt is no movie: 10.avi plays on
+    EXPECT_EQ(L"10.avi", PaneText(0));
+    EXPECT_TRUE(Playing());
+    Press(VK_MEDIA_PREV_TRACK);
+    EXPECT_EQ(L"2.avi", PaneText(0));
+    Press(VK_PRIOR);
+    EXPECT_EQ(L"1.avi", PaneText(0));
+    Press(VK_PRIOR);
+    EXPECT_EQ(L"1.avi", PaneText(0));
+    EXPECT_TRUE(Playing());
+}
