@@ -14,11 +14,11 @@ int Sign(int v) { return (v > 0) - (v < 0); }
 
 // Mostly characters where the order has rules of its own: digits, case, punctuation, kana, full width.
 std::wstring Name(FuzzedDataProvider& input) {
-    static const wchar_t kAlphabet[] = L"0012789aAbZz .-_'+~()\u3042\u30a2\u3044\u3010\uff21\uff11\u4e9c";
+    static const std::wstring kAlphabet = L"0012789aAbZz .-_'+~()\u3042\u30a2\u3044\u3010\uff21\uff11\u4e9c";
     std::wstring name;
     size_t length = input.ConsumeIntegralInRange<size_t>(0, 12);
     for (size_t i = 0; i < length; ++i) {
-        name += input.ConsumeBool() ? kAlphabet[input.ConsumeIntegralInRange<size_t>(0, sizeof(kAlphabet) / sizeof(wchar_t) - 2)]
+        name += input.ConsumeBool() ? kAlphabet[input.ConsumeIntegralInRange<size_t>(0, kAlphabet.size() - 1)]
                                     : static_cast<wchar_t>(input.ConsumeIntegral<uint16_t>());
     }
     if (input.ConsumeBool()) name += input.ConsumeBool() ? L".avi" : L".txt";
@@ -58,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::wstring> names;
     size_t count = input.ConsumeIntegralInRange<size_t>(0, 12);
     for (size_t i = 0; i < count; ++i) names.push_back(Name(input));
-    std::wstring current = input.ConsumeBool() && !names.empty() ? names[input.ConsumeIntegralInRange<size_t>(0, names.size() - 1)]
-                                                                 : Name(input);
+    bool listed = input.ConsumeBool() && !names.empty();
+    std::wstring current = listed ? names[input.ConsumeIntegralInRange<size_t>(0, names.size() - 1)] : Name(input);
     CheckOrder(current, Name(input), Name(input));
     CheckNeighbours(names, current);
     return 0;

@@ -37,8 +37,10 @@ uint32_t AsciiPrimary(uint32_t c) {
     if (c >= 'a' && c <= 'z') return kLetterBase + (c - 'a');
     if (c >= '0' && c <= '9') return kDigitBase + (c - '0');
     if (c < 0x20 || c == 0x7F) return c;  // no file name holds these
-    if (const char* at = std::strchr(kPunctuation, static_cast<int>(c))) return 1 + static_cast<uint32_t>(at - kPunctuation);
-    return kLatePunctuationBase + static_cast<uint32_t>(std::strchr(kLatePunctuation, static_cast<int>(c)) - kLatePunctuation);
+    const char* early = std::strchr(kPunctuation, static_cast<int>(c));
+    if (early) return 1 + static_cast<uint32_t>(early - kPunctuation);
+    const char* late = std::strchr(kLatePunctuation, static_cast<int>(c));
+    return kLatePunctuationBase + (late ? static_cast<uint32_t>(late - kLatePunctuation) : 0);
 }
 
 CharKey KeyOf(wchar_t ch) {

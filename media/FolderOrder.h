@@ -6,7 +6,8 @@
 
 // Negative, zero or positive as a sorts before, with or after b in the shell's natural order:
 // letters without regard to case, runs of digits by their value (2 before 10), digits before
-// everything else. Agrees with StrCmpLogicalW on names of ASCII punctuation, letters and digits.
+// everything else. Agrees with StrCmpLogicalW on ASCII names, kana, full-width forms and CJK
+// symbols; other scripts go by code point, and a number too long for Wine's 32 bits still by value.
 int NaturalCompare(const std::wstring& a, const std::wstring& b);
 
 // Whether a name's extension is one of a playable media file, or the same as sameKind's.

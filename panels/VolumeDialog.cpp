@@ -26,8 +26,8 @@ BOOL VolumeDialog::OnInitDialog() {
     return TRUE;  // the focus goes to the trackbar, the first control
 }
 
-// While the dialog is open the wheel comes here, wherever the pointer is: it takes the main
-// window's steps, not the trackbar's fifth of the range, and the trackbar shows the result.
+// The wheel over the dialog takes the main window's steps, not the trackbar's fifth of the range,
+// and the trackbar shows the result.
 bool VolumeDialog::PreTranslateMessage(MSG* msg) {
     if (msg->message != WM_MOUSEWHEEL) return CDialog::PreTranslateMessage(msg);
     int notches = TakeWheelNotches(&wheelPending, GET_WHEEL_DELTA_WPARAM(msg->wParam));

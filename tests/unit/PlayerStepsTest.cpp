@@ -38,7 +38,8 @@ TEST(PlayerSteps, FrameStepsLandInsideTheNeighbouringFrameNotOnTheEndOfTheOneBef
         {0, 0, 1, 40},        {0, -1, 1, 40},        {0, 1e9, 1, 1},         // no rate: 25 a second
         {0, 10, -1, kNone},   {119900, 10, 1, kNone}, {125000, 10, -1, 119800},  // ends; past the end
     };
-    for (const auto& r : rows) EXPECT_EQ(r.target, Frame(r.position, r.rate, r.direction)) << r.position << " " << r.rate;
+    for (const auto& r : rows)
+        EXPECT_EQ(r.target, Frame(r.position, r.rate, r.direction)) << r.position << " " << r.rate;
     EXPECT_EQ(kNone, Frame(500, 10, 1, 0));
     // 29.97 frames a second: a thousand steps each reach the next frame, none stays or skips.
     uint32_t position = 0;

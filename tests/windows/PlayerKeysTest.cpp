@@ -2,6 +2,7 @@
 #include "MainWindowFixture.h"
 #include "audio/MasterVolume.h"
 #include "framework/Scoped.h"
+#include "media/directshow/DirectShowServices.h"
 
 namespace {
 class PlayerKeysTest : public MainWindowTest {
@@ -67,8 +68,11 @@ TEST_F(PlayerKeysTest, ArrowsSeekFromTheClockWithinTheClipAndKeepPlayingOrPaused
     Press(VK_UP);
     EXPECT_TRUE(ClockReads(60));
     EXPECT_FALSE(Playing());
+    Command(ID_VIEW_INFOPANEL);
+    SetFocus(GetDlgItem(Panel(), IDC_FILTER_LIST));  // the panel hands its keys over
     Press(VK_DOWN);
     EXPECT_TRUE(ClockReads(0));
+    SetFocus(Child(IDC_VIDEOHOST));
 
     Command(ID_PLAY_PAUSE);
     window->SeekToPosition(100000);
@@ -151,10 +155,21 @@ TEST_F(PlayerKeysTest, MediaKeysActOncePerPressAndAppCommandsAlike) {
     EXPECT_TRUE(ClockReads(0));
 }
 
+namespace {
+// Graphs that cannot be made, count times: a file then probes well and still does not open.
+struct FailingGraphs : DirectShowServices {
+    int count;
+    explicit FailingGraphs(int count) : count(count) {}
+    HRESULT CreateFilterGraph(IGraphBuilder** graph) override {
+        return count-- > 0 ? E_FAIL : DirectShowServices::CreateFilterGraph(graph);
+    }
+};
+}  // namespace
+
 TEST_F(PlayerKeysTest, PageKeysOpenTheNeighboursInNaturalOrderSkippingWhatDoesNotOpen) {
     std::string folder = TestScratchFolder("neighbours");
     for (const char* name : {"1.avi", "2.avi", "10.avi"})
-        CopyFileA(TestMediaPath("clip.avi").c_str(), (folder + "\\" + name).c_str(), FALSE);
+        CopyFileA(TestMediaPath("long.avi").c_str(), (folder + "\\" + name).c_str(), FALSE);
     WriteTestFile(folder + "\\broken.avi", "RIFF but nothing a splitter reads");
     WriteTestFile(folder + "\\notes.txt", "notes\r\n");
     window->SetWindowMode(ModeFullScreen);
@@ -170,9 +185,19 @@ TEST_F(PlayerKeysTest, PageKeysOpenTheNeighboursInNaturalOrderSkippingWhatDoesNo
     EXPECT_TRUE(Playing());
     Press(VK_MEDIA_PREV_TRACK);
     EXPECT_EQ(L"2.avi", PaneText(0));
+
+    // 1.avi probes well but its graph fails (the size probe's and the build's): 2.avi comes back.
+    window->SeekToPosition(30000);
+    FailingGraphs failing(2);
+    SetDirectShowServices(&failing);
+    Press(VK_PRIOR);
+    SetDirectShowServices(nullptr);
+    EXPECT_EQ(L"2.avi", PaneText(0));
+    EXPECT_TRUE(Playing());
+    EXPECT_GE(ClockPosition(), 30);
     Press(VK_PRIOR);
     EXPECT_EQ(L"1.avi", PaneText(0));
-    Press(VK_PRIOR);
+    Press(VK_PRIOR);  // the first name: nothing before it
     EXPECT_EQ(L"1.avi", PaneText(0));
     EXPECT_TRUE(Playing());
 }
