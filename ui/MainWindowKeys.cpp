@@ -58,9 +58,10 @@ bool MainWindow::OnAppCommand(LPARAM lParam) {
     return false;
 }
 
-// Any key message after the app command ends the wait: only the very next one can be its press.
+// Only the very message after the app command can be its key-down: Wine hands that over at once,
+// and on Windows the key's release, or anything else, comes first.
 bool MainWindow::SameMediaPress(const MSG& msg) {
-    if (!mediaKeyActed || (msg.message != WM_KEYDOWN && msg.message != WM_KEYUP)) return false;
+    if (!mediaKeyActed) return false;
     bool same = msg.message == WM_KEYDOWN && msg.wParam == mediaKeyActed;
     mediaKeyActed = 0;
     return same;
