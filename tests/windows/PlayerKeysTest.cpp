@@ -5,6 +5,16 @@
 #include "media/directshow/DirectShowServices.h"
 
 namespace {
+// A wheel notch with the pointer in the middle of a window, as the wheel sends it.
+void WheelOver(HWND over, int notches) {
+    RECT r = WindowRectOf(over);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    INPUT input = {INPUT_MOUSE};
+    input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    input.mi.mouseData = static_cast<DWORD>(notches * WHEEL_DELTA);
+    SendInput(1, &input, sizeof(input));
+}
+
 class PlayerKeysTest : public MainWindowTest {
 protected:
     void Open(const std::string& path) {
@@ -13,27 +23,15 @@ protected:
         SetFocus(Child(IDC_VIDEOHOST));
         PumpAsDialog(300);
     }
-    void Press(WORD key) {
-        PlayInput({KeyStep(key, false), KeyStep(key, true)}, [&] { PumpAsDialog(); });
-    }
-    bool ClockReads(int seconds) {
-        return PumpUntil([&] { return ClockPosition() == seconds; }, 3000);
-    }
-    // A notch at a point of a child (or of the window), as the wheel sends it.
-    void Wheel(int notches, HWND over) {
-        RECT r = WindowRectOf(over);
-        SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        INPUT input = {};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = MOUSEEVENTF_WHEEL;
-        input.mi.mouseData = static_cast<DWORD>(notches * WHEEL_DELTA);
-        SendInput(1, &input, sizeof(input));
+    void Press(WORD key) { PlayInput({KeyStep(key, false), KeyStep(key, true)}, [&] { PumpAsDialog(); }); }
+    bool ClockReads(int seconds) { return PumpUntil([&] { return ClockPosition() == seconds; }, 3000); }
+    void Wheel(HWND over, int notches) {
+        WheelOver(over, notches);
         PumpAsDialog(200);
     }
     unsigned short Volume() {
         unsigned short level = 0;
-        MasterVolume().GetVolume(&level, 0);
-        return level;
+        return MasterVolume().GetVolume(&level, 0) ? level : 0;
     }
     std::vector<BYTE> Picture() {
         HWND video = GetWindow(Child(IDC_VIDEOHOST), GW_CHILD);
@@ -55,8 +53,7 @@ TEST_F(PlayerKeysTest, ArrowsSeekFromTheClockWithinTheClipAndKeepPlayingOrPaused
     Open(TestMediaPath("long.avi"));
     window->SeekToPosition(10000);
     Press(VK_RIGHT);
-    EXPECT_GE(ClockPosition(), 15);  // playing on from 0:00:15
-    EXPECT_LE(ClockPosition(), 16);
+    EXPECT_TRUE(ClockPosition() == 15 || ClockPosition() == 16);  // playing on from 0:00:15
     EXPECT_TRUE(Playing());
     Command(ID_PLAY_PAUSE);
     window->SeekToPosition(10000);
@@ -109,13 +106,13 @@ TEST_F(PlayerKeysTest, WheelNotchesOverTheWindowMoveTheVolumeTwoPercentWhileTheF
     Command(ID_VIEW_INFOPANEL);
     SetForegroundWindow(window->m_hWnd);
     SetFocus(Child(IDC_VIDEOHOST));
-    Wheel(-2, Child(IDC_VIDEOHOST));
-    Wheel(-1, Child(IDC_TOOLBAR));
-    Wheel(-1, Child(IDC_SEEKSLIDER));
+    Wheel(Child(IDC_VIDEOHOST), -2);
+    Wheel(Child(IDC_TOOLBAR), -1);
+    Wheel(Child(IDC_SEEKSLIDER), -1);
     SetFocus(GetDlgItem(Panel(), IDC_FILTER_LIST));  // the wheel follows the pointer, not the focus
-    Wheel(-1, Child(IDC_STATUSBAR));
+    Wheel(Child(IDC_STATUSBAR), -1);
     EXPECT_NEAR(65535 * 0.9, Volume(), 5);
-    Wheel(3, GetDlgItem(Panel(), IDC_FILTER_LIST));
+    Wheel(GetDlgItem(Panel(), IDC_FILTER_LIST), 3);
     EXPECT_NEAR(65535 * 0.9, Volume(), 5);
 
     // The volume dialog follows a notch at once, over itself or over the disabled main window.
@@ -128,13 +125,10 @@ TEST_F(PlayerKeysTest, WheelNotchesOverTheWindowMoveTheVolumeTwoPercentWhileTheF
         HWND track = dialog ? GetDlgItem(dialog, IDC_VOLUME_TRACKBAR) : nullptr;
         if (!track) return;
         positions.push_back(static_cast<int>(SendMessageW(track, TBM_GETPOS, 0, 0)));
-        RECT r = WindowRectOf(positions.size() == 1 ? track : GetDlgItem(main, IDC_VIDEOHOST));
-        SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        INPUT input = {INPUT_MOUSE};
-        input.mi.dwFlags = MOUSEEVENTF_WHEEL;
-        input.mi.mouseData = WHEEL_DELTA;
-        if (positions.size() < 3) SendInput(1, &input, sizeof(input));
-        else PostMessageW(dialog, WM_CLOSE, 0, 0);
+        if (positions.size() < 3)
+            WheelOver(positions.size() == 1 ? track : GetDlgItem(main, IDC_VIDEOHOST), 1);
+        else
+            PostMessageW(dialog, WM_CLOSE, 0, 0);
     });
     Command(ID_VOLUME);
     KillTimer(nullptr, timer);
