@@ -6,24 +6,23 @@
 #include "framework/Scoped.h"
 
 namespace {
-// The screen's pixels inside r, row by row from the top.
-std::vector<DWORD> ScreenPixels(const RECT& r) {
+// The screen's pixels inside r.
+std::vector<BYTE> ScreenPixels(const RECT& r) {
     int w = r.right - r.left, h = r.bottom - r.top;
-    BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), w, -h, 1, 32}};
-    void* bits = nullptr;
     ScopedGetDC screen(nullptr);
     ScopedDC memory(CreateCompatibleDC(screen));
-    ScopedGdiObject dib(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bits) return {};
-    ScopedSelect select(memory.Get(), dib.Get());
-    BitBlt(memory.Get(), 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    const DWORD* pixels = static_cast<const DWORD*>(bits);
-    return std::vector<DWORD>(pixels, pixels + w * h);
+    ScopedGdiObject bitmap(CreateCompatibleBitmap(screen, w, h));
+    {
+        ScopedSelect select(memory.Get(), bitmap.Get());  // and out again before the bits are read
+        BitBlt(memory.Get(), 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    }
+    return Pixels24(bitmap.Bitmap(), w, h);
 }
 
-size_t Differing(const std::vector<DWORD>& a, const std::vector<DWORD>& b) {
-    size_t count = a.size() > b.size() ? a.size() - b.size() : b.size() - a.size();
-    for (size_t i = 0; i < a.size() && i < b.size(); ++i) count += (a[i] & 0xFFFFFF) != (b[i] & 0xFFFFFF);
+size_t DifferingPixels(const std::vector<BYTE>& a, const std::vector<BYTE>& b) {
+    size_t count = 0;
+    for (size_t i = 0; i + 2 < a.size() && i + 2 < b.size(); i += 3)
+        count += a[i] != b[i] || a[i + 1] != b[i + 1] || a[i + 2] != b[i + 2];
     return count;
 }
 }  // namespace
@@ -40,18 +39,18 @@ protected:
     void CoverAndCompare(const char* when) {
         PumpAsDialog(500);
         LONGLONG position = window->session.GetPosition();
-        std::vector<DWORD> before = ScreenPixels(Video());
+        std::vector<BYTE> before = ScreenPixels(Video());
         SetForegroundWindow(window->m_hWnd);
         SetFocus(window->videoHost->m_hWnd);
         PlayInput({KeyStep(VK_F10, false), KeyStep(VK_F10, true), KeyStep(VK_DOWN, false), KeyStep(VK_DOWN, true, 300),
                    KeyStep(VK_ESCAPE, false), KeyStep(VK_ESCAPE, true, 100), KeyStep(VK_ESCAPE, false), KeyStep(VK_ESCAPE, true)},
                   [&] { PumpAsDialog(); }, 500);
-        EXPECT_EQ(0u, Differing(before, ScreenPixels(Video()))) << when << ", after the menu";
+        EXPECT_EQ(0u, DifferingPixels(before, ScreenPixels(Video()))) << when << ", after the menu";
         ShowWindow(window->m_hWnd, SW_MINIMIZE);
         PumpAsDialog(300);
         ShowWindow(window->m_hWnd, SW_RESTORE);
         PumpAsDialog(800);
-        EXPECT_EQ(0u, Differing(before, ScreenPixels(Video()))) << when << ", after minimizing";
+        EXPECT_EQ(0u, DifferingPixels(before, ScreenPixels(Video()))) << when << ", after minimizing";
         EXPECT_EQ(SessionPaused, window->session.QueryState()) << when;
         EXPECT_EQ(position, window->session.GetPosition()) << when;
     }
@@ -72,7 +71,8 @@ TEST_F(MainWindowRepaintTest, PausedPictureComesBackAfterAMenuOrAMinimizeCovered
 // The window narrows to the picture while paused, the menu bar wraps onto a second line and the
 // bar moves down by that line: where it was, inside the picture, no copy of it may stay.
 TEST_F(MainWindowRepaintTest, StatusBarIsDrawnOnceWhenTheMenuBarWrapsAroundAPausedPicture) {
-    ASSERT_EQ(1, window->OpenMedia(TestMediaPath("still160.avi").c_str(), false));
+    ASSERT_EQ(1, window->OpenMedia(TestMediaPath("still160.avi").c_str(), true));
+    Command(ID_PLAY_PAUSE);
     Command(ID_SIZE_200);
     PumpAsDialog(300);
     Command(ID_SIZE_100);
@@ -84,14 +84,14 @@ TEST_F(MainWindowRepaintTest, StatusBarIsDrawnOnceWhenTheMenuBarWrapsAroundAPaus
     RECT bar = WindowRectOf(GetDlgItem(window->m_hWnd, IDC_STATUSBAR));
     RECT texts = bar;  // the panes' texts, without the edges that a copy inside the picture loses
     InflateRect(&texts, -8, -3);
-    std::vector<DWORD> own = ScreenPixels(texts);
-    size_t fewest = own.size();
+    std::vector<BYTE> own = ScreenPixels(texts);
+    size_t fewest = own.size() / 3;
     int at = 0;
     for (int up = bar.bottom - bar.top; up <= 2 * (bar.bottom - bar.top); ++up) {
         RECT above = texts;
         OffsetRect(&above, 0, -up);
-        size_t differing = Differing(own, ScreenPixels(above));
+        size_t differing = DifferingPixels(own, ScreenPixels(above));
         if (differing < fewest) fewest = differing, at = up;
     }
-    EXPECT_GT(fewest, own.size() / 4) << "a copy of the bar " << at << " pixels above it";
+    EXPECT_GT(fewest, own.size() / 3 / 4) << "a copy of the bar " << at << " pixels above it";
 }
