@@ -17,4 +17,8 @@ gst() { gst-launch-1.0 -q "$@" >/dev/null; }
 # enough to be still playing when a capture on a busy machine is done.
 [ -s "$out/bars30.avi" ] || gst videotestsrc num-buffers=900 pattern=smpte ! video/x-raw,width=320,height=240,framerate=30/1 \
   ! jpegenc quality=95 ! avimux ! filesink location="$out/bars30.avi"
+# Repaint checks: a picture that stands still (a frame presented again looks the same), so small
+# that the menu bar wraps onto two lines.
+[ -s "$out/still160.avi" ] || gst videotestsrc num-buffers=90 pattern=smpte-rp-219 ! video/x-raw,width=160,height=120,framerate=30/1 \
+  ! jpegenc quality=95 ! avimux ! filesink location="$out/still160.avi"
 exit 0

@@ -13,6 +13,7 @@
 #include "framework/ResourceString.h"
 #include "framework/Scoped.h"
 #include "media/PathText.h"
+#include "media/PausedPicture.h"
 #include "media/ShellUtil.h"
 #include "panels/MediaInfoPanel.h"
 #include "panels/VolumeDialog.h"
@@ -207,6 +208,9 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: OnLButtonDown(lParam); break;
     case WM_LBUTTONDBLCLK: OnLButtonDblClk(); break;
     case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); break;
+    case WM_EXITMENULOOP:  // a menu, a dialog of ours or another window was over the picture
+    case WM_ENABLE:
+    case WM_ACTIVATE: RepaintPausedPicture(session, videoHost ? videoHost->m_hWnd : nullptr); break;
     default: break;
     }
     return result;
