@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "audio/FaultGuard.h"
+#include "framework/AnsiChars.h"
 
 namespace {
 
@@ -48,10 +49,8 @@ bool GroupComplete(const FARPROC* entries, int group) {
 // Whether the last character is a backslash; a Shift-JIS trail byte of the same value is not one.
 bool EndsWithBackslash(const char* text) {
     bool last = false;
-    for (const char* p = text; *p;) {
-        last = *p == '\\';
-        p += IsDBCSLeadByte(static_cast<BYTE>(*p)) && p[1] ? 2 : 1;
-    }
+    CharRule rule = AnsiCharRule();
+    for (const char* p = text; *p; p += CharBytes(p, rule)) last = *p == '\\';
     return last;
 }
 

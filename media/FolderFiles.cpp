@@ -33,15 +33,3 @@ std::wstring ListedSpelling(const std::vector<std::wstring>& names, const std::w
     }
     return name;
 }
-
-bool AnsiFolderPath(const std::wstring& folder, const std::wstring& name, std::string* path) {
-    std::wstring wide = folder + L"\\" + name;
-    BOOL lossy = FALSE;
-    int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, nullptr, 0, nullptr, &lossy);
-    if (size <= 0 || size > MAX_PATH || lossy) return false;
-    std::string narrow(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, &narrow[0], size, nullptr, nullptr);
-    narrow.resize(static_cast<size_t>(size - 1));
-    *path = narrow;
-    return true;
-}

@@ -8,41 +8,24 @@
 
 namespace {
 bool IsSeparator(char c) { return c == '\\' || c == '/' || c == ':'; }
-
-bool IsLeadByte(unsigned char c) {
-#ifdef _WIN32
-    return IsDBCSLeadByte(c) != 0;
-#else
-    return IsShiftJisLeadByte(c);
-#endif
-}
-
-// Next character of narrow text in the ANSI code page; a lead byte never swallows the NUL.
-const char* NextChar(const char* p) {
-    if (IsLeadByte(static_cast<unsigned char>(*p)) && p[1] != '\0') return p + 2;
-    return p + 1;
-}
-
 }  // namespace
 
-const char* FinalPathComponent(const char* path) {
+const char* FinalPathComponent(const char* path, const CharRule& rule) {
     if (!path) return nullptr;
     const char* component = path;
-    for (const char* p = path; *p; p = NextChar(p))
+    for (const char* p = path; *p; p += CharBytes(p, rule))
         if (IsSeparator(*p)) component = p + 1;
     return component;
 }
 
-const char* PathExtension(const char* path) {
-    const char* component = FinalPathComponent(path);
+const char* PathExtension(const char* path, const CharRule& rule) {
+    const char* component = FinalPathComponent(path, rule);
     if (!component) return nullptr;
     const char* extension = nullptr;
-    for (const char* p = component; *p; p = NextChar(p))
+    for (const char* p = component; *p; p += CharBytes(p, rule))
         if (*p == '.') extension = p + 1;
     return extension;
 }
-
-bool IsShiftJisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 #ifdef _WIN32
 bool ExtensionIs(const char* path, const char* extension) {

@@ -5,20 +5,18 @@
 
 #include <string>
 
-// Reading the parts of a narrow path in the ANSI code page. The scans step over double-byte
-// characters whole, because a Shift-JIS trail byte may be a backslash.
+#include "framework/AnsiChars.h"
+
+// Reading the parts of a narrow path in the ANSI code page. The scans step over whole
+// characters, because a Shift-JIS trail byte may be a backslash.
 
 // The final component of path (after the last '\\', '/' or drive colon); path itself when
 // there is no separator, null when path is null.
-const char* FinalPathComponent(const char* path);
+const char* FinalPathComponent(const char* path, const CharRule& rule = AnsiCharRule());
 
 // The extension of the final component, after its last dot (without the dot); null when the
 // component has no dot.
-const char* PathExtension(const char* path);
-
-// Lead bytes of code page 932 (Shift-JIS): 0x81-0x9F and 0xE0-0xFC. The scans ask the ANSI code
-// page on Windows; elsewhere (the native fuzzing build) they use this rule.
-bool IsShiftJisLeadByte(unsigned char c);
+const char* PathExtension(const char* path, const CharRule& rule = AnsiCharRule());
 
 #ifdef _WIN32
 // True when path's extension equals extension, compared without regard to case; false when

@@ -194,6 +194,22 @@ bool PlaybackSession::SeekTo(uint32_t milliseconds) {
     return result;
 }
 
+// The renderer holds no frame once the stream has ended, so its window can only be painted again
+// by a seek, which leaves the graph paused. The position is anchored where it was, as after any
+// seek, so the displayed position does not move.
+bool PlaybackSession::PresentAgain() {
+    if (state != SessionPaused || !mediaSeeking) return false;
+    LONGLONG position = GetPosition();
+    LONGLONG target = position;
+    LONGLONG stopPosition = 0;
+    mediaSeeking->GetStopPosition(&stopPosition);
+    if (stopPosition > kSeekEndMargin && target > stopPosition - kSeekEndMargin) target = stopPosition - kSeekEndMargin;
+    if (FAILED(mediaSeeking->SetPositions(&target, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning)))
+        return false;
+    AnchorPosition(position);
+    return true;
+}
+
 // The state the graph had before a seek stopped it; the position is anchored by the seek itself.
 void PlaybackSession::RestoreState() {
     if (state == SessionRunning)

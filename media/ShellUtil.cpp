@@ -12,6 +12,7 @@
 
 namespace {
 bool comStarted = false;
+const int kLongPathBytes = 4 * MAX_PATH;
 
 // Copies text into out only when it fits whole; a cut path would name another file.
 bool CopyWhole(const char* text, char* out, size_t size) {
@@ -20,7 +21,28 @@ bool CopyWhole(const char* text, char* out, size_t size) {
     memcpy(out, text, length + 1);
     return true;
 }
+
+// A folder named in characters that the code page lacks (Korean ones under a Japanese code
+// page) is reached through its short name, which is plain ASCII where the volume keeps them.
+bool ExecutablePath(char* out) {
+    wchar_t module[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return false;
+    if (NarrowWithoutLoss(module, out)) return true;
+    wchar_t shortPath[MAX_PATH];
+    length = GetShortPathNameW(module, shortPath, MAX_PATH);
+    return length > 0 && length < MAX_PATH && NarrowWithoutLoss(shortPath, out);
+}
 }  // namespace
+
+// The narrow path would otherwise carry '?' for a character the code page lacks.
+bool NarrowWithoutLoss(const wchar_t* wide, char* out) {
+    // UTF-8 holds every character, and takes neither the flag nor the question.
+    if (GetACP() == CP_UTF8) return WideCharToMultiByte(CP_UTF8, 0, wide, -1, out, MAX_PATH, nullptr, nullptr) > 0;
+    BOOL lossy = FALSE;
+    return WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, out, MAX_PATH, nullptr, &lossy) > 0 &&
+           !lossy;
+}
 
 bool FileNameOfPath(const char* path, char* out, size_t size) {
     if (!path || !out || size == 0) return false;
@@ -45,8 +67,7 @@ double FileSize(const char* path) {
 bool PathBesideExecutable(const char* name, char* out) {
     if (!name || !out) return false;
     char module[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, module, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return false;
+    if (!ExecutablePath(module)) return false;
     size_t directoryLength = static_cast<size_t>(FinalPathComponent(module) - module);
     size_t nameLength = strlen(name);
     if (directoryLength + nameLength >= MAX_PATH) return false;
@@ -75,9 +96,11 @@ bool ResolveShortcut(const char* path, char* out) {
     if (!loaded) return false;
 
     // A link to something that is not a file has no path; reporting success with an empty
-    // target would send the caller off to open nothing.
-    char target[MAX_PATH] = {};
-    if (link->GetPath(target, MAX_PATH, &findData, SLGP_UNCPRIORITY) != S_OK || target[0] == '\0') return false;
+    // target would send the caller off to open nothing. The room is ample so that a target too
+    // long for the caller (a UTF-8 name takes up to three bytes a character) comes back whole and
+    // is refused, instead of coming back cut as the name of another file.
+    char target[kLongPathBytes] = {};
+    if (link->GetPath(target, kLongPathBytes, &findData, SLGP_UNCPRIORITY) != S_OK || target[0] == '\0') return false;
     return CopyWhole(target, out, MAX_PATH);
 }
 

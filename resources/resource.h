@@ -16,6 +16,7 @@
 #define IDS_OPENFILTER 102
 #define IDS_TITLE 103
 #define IDS_BITMAPFILTER 104
+#define IDS_RECENT_MENU 105
 
 // Commands: menu items, accelerators, toolbar buttons and their prompt strings.
 #define ID_APP_EXIT_CMD 32772
@@ -38,15 +39,21 @@
 #define ID_FILE_OPEN_CMD 32791
 #define ID_CAPTURE 32792
 
+// The recent-files submenu, added to the File menu at run time: one command per file, newest
+// first, and the one that forgets them all.
+#define ID_RECENT_FIRST 32900
+#define ID_RECENT_LAST 32909
+#define ID_RECENT_CLEAR 32910
+
 // Commands of the playback keys only (table IDR_PLAYERKEYS), in no menu.
-#define ID_SEEK_BACK 32900
-#define ID_SEEK_FORWARD 32901
-#define ID_SEEK_BACK_LONG 32902
-#define ID_SEEK_FORWARD_LONG 32903
-#define ID_FRAME_NEXT 32904
-#define ID_FRAME_PREVIOUS 32905
-#define ID_FILE_NEXT 32906
-#define ID_FILE_PREVIOUS 32907
+#define ID_SEEK_BACK 32920
+#define ID_SEEK_FORWARD 32921
+#define ID_SEEK_BACK_LONG 32922
+#define ID_SEEK_FORWARD_LONG 32923
+#define ID_FRAME_NEXT 32924
+#define ID_FRAME_PREVIOUS 32925
+#define ID_FILE_NEXT 32926
+#define ID_FILE_PREVIOUS 32927
 
 // Controls of the main window.
 #define IDC_ETCHED_LINE 1000

@@ -13,6 +13,8 @@ packages=(
   fonts-ipafont-gothic locales pulseaudio
   # The fuzz targets: the platform-free units built natively under libFuzzer and the sanitizers.
   clang libclang-rt-14-dev
+  # The Windows installer (scripts/package.sh).
+  nsis
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -24,8 +26,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
-  "${as_root[@]}" sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
-  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+# The player runs in Japanese; its file-name tests run under an English locale too.
+for wanted in ja_JP en_US; do
+  locale -a 2>/dev/null | grep -qi "^${wanted}.utf8$" && continue
+  "${as_root[@]}" sed -i "s/^# *${wanted}.UTF-8 UTF-8/${wanted}.UTF-8 UTF-8/" /etc/locale.gen
+  grep -q "^${wanted}.UTF-8 UTF-8" /etc/locale.gen || echo "${wanted}.UTF-8 UTF-8" | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
   "${as_root[@]}" locale-gen >/dev/null
-fi
+done

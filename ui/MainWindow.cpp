@@ -13,6 +13,7 @@
 #include "framework/ResourceString.h"
 #include "framework/Scoped.h"
 #include "media/PathText.h"
+#include "media/PausedPicture.h"
 #include "media/ShellUtil.h"
 #include "panels/MediaInfoPanel.h"
 #include "panels/VolumeDialog.h"
@@ -221,6 +222,9 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: OnLButtonDown(lParam); break;
     case WM_LBUTTONDBLCLK: OnLButtonDblClk(); break;
     case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); break;
+    case WM_EXITMENULOOP:  // a menu, a dialog of ours or another window was over the picture
+    case WM_ENABLE:
+    case WM_ACTIVATE: RepaintPausedPicture(session, videoHost ? videoHost->m_hWnd : nullptr); break;
     default: break;
     }
     return result;
@@ -283,12 +287,19 @@ bool MainWindow::OnCommand(UINT id) {
     case ID_SIZE_100: SetVideoSizeRate(1.0); break;
     case ID_SIZE_200: SetVideoSizeRate(2.0); break;
     case ID_HELP_PAGE: ShowHelpPage(); break;
+    case ID_RECENT_CLEAR:
+        history.Clear();
+        RefreshRecentMenu();
+        break;
     case ID_APP_ABOUT_CMD: {
         AboutDialog about(this);  // disabled meanwhile, whoever the application's main window is
         about.DoModal();
         break;
     }
-    default: return OnPlayerCommand(id);
+    default:
+        if (id < ID_RECENT_FIRST || id > ID_RECENT_LAST) return OnPlayerCommand(id);
+        OpenRecent(id);
+        break;
     }
     return true;
 }

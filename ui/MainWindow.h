@@ -14,6 +14,7 @@
 #include "media/CurrentMedia.h"
 #include "media/PlaybackSession.h"
 #include "resources/UserMessages.h"
+#include "settings/PlaybackHistory.h"
 #include "settings/SettingsKey.h"
 #include "ui/CommandRules.h"
 #include "ui/WindowLayout.h"
@@ -145,6 +146,14 @@ private:
     // Still capture.
     static bool ChooseBitmapFile(char* buffer, HWND owner);
 
+    // Where each file was left, and the files opened last (MainWindowHistory.cpp).
+    void LeavePlace();
+    void ReturnToPlace();
+    void NoteOpenResult(bool opened, const char* asked, const char* resolved);
+    void RefreshRecentMenu();
+    void OpenRecent(UINT command);
+    std::wstring RecentPrompt(UINT command) const;
+
     std::unique_ptr<MainToolBar> toolBar;
     std::unique_ptr<SeekSlider> seekSlider;
     std::unique_ptr<VideoHostWindow> videoHost;
@@ -167,6 +176,7 @@ private:
     PlaybackSession session;
     CurrentMedia media;
     WindowModeState modes;
+    PlaybackHistory history;
     int firstActivation = 1;
     const char* commandLine = nullptr;
     UINT paneIds[2] = {0, 0};

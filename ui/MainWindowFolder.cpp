@@ -3,6 +3,7 @@
 #include "media/FolderOrder.h"
 #include "media/MediaProbe.h"
 #include "media/PathText.h"
+#include "media/ShellUtil.h"
 #include "ui/MainWindow.h"
 
 void MainWindow::OpenNeighbour(int direction) {
@@ -19,12 +20,13 @@ void MainWindow::OpenNeighbour(int direction) {
     bool playing = session.QueryState() == SessionRunning;
 
     for (const std::wstring& name : NeighbourNames(names, current, direction)) {
-        std::string candidate;
+        char candidate[MAX_PATH];
         MediaFormatInfo format;
         // An open that fails closes what plays, so a file is tried only once the probe takes it;
         // one gone since the listing, or not media after all, is passed over here.
-        if (!AnsiFolderPath(folder, name, &candidate) || !ProbeMedia(candidate.c_str(), &format)) continue;
-        if (OpenMedia(candidate.c_str(), true)) {
+        if (!NarrowWithoutLoss((folder + L"\\" + name).c_str(), candidate) || !ProbeMedia(candidate, &format))
+            continue;
+        if (OpenMedia(candidate, true)) {
             FitWindowToVideo();
             UpdateUiState(0, nullptr, false);
             return;

@@ -30,6 +30,7 @@ void HandToPanel(MediaInfoPanel* panel, const FilterList* list, const CurrentMed
 }  // namespace
 
 int MainWindow::OpenMedia(const char* path, bool play) {
+    LeavePlace();
     HandToPanel(infoPanel.get(), nullptr, nullptr);
     session.Close();
     StopPositionTimer();
@@ -41,7 +42,7 @@ int MainWindow::OpenMedia(const char* path, bool play) {
     HCURSOR previousCursor = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
 
     bool opened = false;
-    char working[MAX_PATH];
+    char working[MAX_PATH] = "";
     // A name that does not fit the working buffer is refused: cut short, it could name another file.
     size_t length = strlen(path);
     if (length < sizeof(working)) {
@@ -56,6 +57,7 @@ int MainWindow::OpenMedia(const char* path, bool play) {
             if (opened) {
                 HandToPanel(infoPanel.get(), &session.Filters(), &media);
                 ShowMediaTitle(media.Path());
+                ReturnToPlace();
                 if (play) session.Run();
             }
         }
@@ -63,11 +65,13 @@ int MainWindow::OpenMedia(const char* path, bool play) {
 
     SetCursor(previousCursor);
     if (!opened) CloseMedia();
+    NoteOpenResult(opened, path, working);
     ApplyBarVisibility();
     return opened ? 1 : 0;
 }
 
 int MainWindow::CloseMedia() {
+    LeavePlace();
     HandToPanel(infoPanel.get(), nullptr, nullptr);
     StopPositionTimer();
     session.Close();

@@ -93,6 +93,7 @@ void MainWindow::LeaveWindowMode() {
     HMENU old = GetMenu(m_hWnd);
     SetMenu(m_hWnd, LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU)));
     if (old) DestroyMenu(old);
+    RefreshRecentMenu();
 
     ChangeStyle(m_hWnd, GWL_STYLE, WS_THICKFRAME, 0);
     ChangeStyle(m_hWnd, GWL_STYLE, WS_CAPTION, 0);

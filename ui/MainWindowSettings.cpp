@@ -1,4 +1,5 @@
 // What the main window keeps between runs: read while it starts, written once as it is destroyed.
+#include "settings/HistoryStore.h"
 #include "settings/SettingsKey.h"
 #include "settings/SettingsValues.h"
 #include "ui/MainWindow.h"
@@ -37,6 +38,8 @@ void MainWindow::LoadSettings() {
     videoSizeRate = key.ReadDouble("videowndsizerate", 1.0);
     // The check mark says the window stays on top, so it does from the start.
     if (topmost && HasWindow()) SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    LoadHistory(settingsKeyPath, &history);
+    RefreshRecentMenu();
     ApplyBarVisibility();
 }
 
@@ -64,4 +67,5 @@ void MainWindow::SaveSettings(int wasFullScreen, int wasFrameless) {
     key.WriteDword(Flag(wasFullScreen), "fullscreen");
     key.WriteDword(Flag(wasFrameless), "Nullscreen");
     key.WriteDouble(videoSizeRate, "videowndsizerate");
+    SaveHistory(settingsKeyPath, history);
 }

@@ -7,6 +7,7 @@
 
 #include "controls/MainStatusBar.h"
 #include "controls/MainToolBar.h"
+#include "framework/AnsiChars.h"
 #include "framework/ResourceString.h"
 #include "media/PathText.h"
 #include "resources/resource.h"
@@ -14,14 +15,9 @@
 
 namespace {
 
-// Copies at most size - 1 bytes and never splits a double-byte character of the ANSI code page.
+// Copies at most size - 1 bytes and never splits a character of the ANSI code page.
 void CopyTextCut(char* out, size_t size, const char* text) {
-    size_t used = 0;
-    while (text[used]) {
-        size_t step = IsDBCSLeadByte(static_cast<BYTE>(text[used])) && text[used + 1] ? 2 : 1;
-        if (used + step >= size) break;
-        used += step;
-    }
+    size_t used = WholeCharPrefix(text, size - 1, AnsiCharRule());
     memcpy(out, text, used);
     out[used] = '\0';
 }
@@ -105,7 +101,8 @@ void MainWindow::ShowPromptForCommand(UINT item) {
     RECT client = {};
     GetClientRect(m_hWnd, &client);
     statusBar->SetPaneInfo(0, paneIds[0], SBPS_NOBORDERS, client.right - client.left);
-    statusBar->SetPaneText(0, PromptOf(item).c_str(), true);
+    bool recent = item >= ID_RECENT_FIRST && item <= ID_RECENT_LAST;
+    statusBar->SetPaneText(0, (recent ? RecentPrompt(item) : PromptOf(item)).c_str(), true);
 }
 
 int MainWindow::SetButtonImage(UINT command, int image) {

@@ -61,12 +61,11 @@ TEST(WinmmLibrary, BindsOnceWhateverIsAskedLater) {
 }
 
 TEST(WinmmLibrary, LibraryPathIsAFileInTheDirectoryWithOneSeparator) {
-    ASSERT_EQ(932u, GetACP());
     std::string withFile = TestScratchFolder("winmm-file");
     std::string withFolder = TestScratchFolder("winmm-folder");
     CreateDirectoryA((withFolder + "\\winmm.dll").c_str(), nullptr);
-    // "表" ends in the byte of a backslash: it still needs a separator after it.
-    std::string japanese = TestScratchFolder("winmm-sjis") + "\\\x95\x5c";
+    // In Shift-JIS "表" ends in the byte of a backslash: it still needs a separator after it.
+    std::string japanese = TestScratchFolder("winmm-sjis") + "\\" + AnsiOf(L"\u8868");
     CreateDirectoryA(japanese.c_str(), nullptr);
     for (const std::string& folder : {withFile, japanese})
         ASSERT_TRUE(CopyFileA(FakeLibraryPath("fakewinmm_full.dll").c_str(), (folder + "\\winmm.dll").c_str(), FALSE));

@@ -81,7 +81,7 @@ std::vector<HostileCase> Cases() {
         {"to-folder.lnk", Refused, [](const std::string& p) { return MakeShortcut(p, kFolder); }},
         {"self.lnk", Refused, [](const std::string& p) { return MakeShortcut(p, p); }},
         {"gone.lnk", Refused, [](const std::string& p) { return MakeShortcut(p, kFolder + "\\never-there.avi"); }},
-        // Outside code page 932: its ANSI spelling turns the Hangul into '?'.
+        // As dropped where the code page cannot hold Hangul (Windows before 1903): '?' in its place.
         {"??.avi", Refused, [](const std::string&) {
              return CopyFileW(Wide(TestMediaPath("clip.avi")).c_str(), (Wide(kFolder) + L"\\\uc601\ud654.avi").c_str(),
                               FALSE) != FALSE;

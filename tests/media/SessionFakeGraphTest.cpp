@@ -31,8 +31,8 @@ protected:
 }  // namespace
 
 TEST_F(SessionFakeGraphTest, BuildPlacesTheVideoAndIsRefusedWhileRunning) {
-    ASSERT_TRUE(session->BuildGraph("C:\\\x89\x66\x89\xe6.avi", kOwner, &kRect, 0, 0, false));
-    EXPECT_EQ(L"C:\\\u6620\u753b.avi", graph.renderedPath);  // Shift-JIS "映画"
+    ASSERT_TRUE(session->BuildGraph(AnsiOf(L"C:\\\u6620\u753b.avi").c_str(), kOwner, &kRect, 0, 0, false));
+    EXPECT_EQ(L"C:\\\u6620\u753b.avi", graph.renderedPath);  // "映画" in the ANSI code page, read back
     // The file is rendered by a call that holds a graph reference of its own while it lasts.
     EXPECT_EQ((Calls{"CreateFilterGraph", "RenderFile", "Release:IGraphBuilder", "QueryInterface:IMediaControl", "QueryInterface:IVideoWindow",
                      "QueryInterface:IMediaEvent", "QueryInterface:IMediaSeeking", "SetTimeFormat(media)",

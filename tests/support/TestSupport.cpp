@@ -92,6 +92,14 @@ bool MakeShortcut(const std::string& shortcut, const std::string& target) {
            SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.OutVoid())) && SUCCEEDED(file->Save(wide, TRUE));
 }
 
+std::string AnsiOf(const std::wstring& text) {
+    int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(size > 0 ? static_cast<size_t>(size) : 1, '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &narrow[0], size, nullptr, nullptr);
+    narrow.resize(narrow.size() - 1);
+    return narrow;
+}
+
 bool WriteTestFile(const std::string& path, const std::string& bytes) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -107,13 +115,20 @@ std::string ReadTestFile(const std::string& path) {
 }
 
 HDROP MakeDropHandle(const std::vector<std::string>& names) {
-    std::string list;
-    for (const std::string& name : names) list += name + '\0';
-    // Zero-filled: narrow names, and the empty name that ends the list.
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size() + 1);
+    // UTF-16 names, as Explorer drops them, each with its NUL, then the empty name that ends the list.
+    std::wstring list;
+    for (const std::string& name : names) {
+        std::vector<wchar_t> wide(name.size() + 1);
+        MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+        list += wide.data();
+        list += L'\0';
+    }
+    size_t bytes = (list.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + bytes);
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
     drop->pFiles = sizeof(DROPFILES);
-    memcpy(drop + 1, list.data(), list.size());
+    drop->fWide = TRUE;
+    memcpy(drop + 1, list.data(), list.size() * sizeof(wchar_t));
     GlobalUnlock(memory);
     return static_cast<HDROP>(memory);
 }

@@ -22,6 +22,8 @@ bool PumpUntil(Done done, DWORD ms) {
     return true;
 }
 
+// Text in the ANSI code page of the test process (UTF-8, as the player's).
+std::string AnsiOf(const std::wstring& text);
 // Writes a shell shortcut file pointing at target (both Windows paths).
 bool MakeShortcut(const std::string& shortcut, const std::string& target);
 // Writes bytes to a file, replacing it; reads a whole file ("" when it cannot).

@@ -32,6 +32,17 @@ protected:
         ASSERT_TRUE(window->Create(IDD_MAIN, nullptr));
         PumpMessages(50);  // the posted after-init step
     }
+    // A next run of the program, on what this one leaves behind and what meanwhile() changes.
+    template <class Meanwhile>
+    void Restart(Meanwhile meanwhile) {
+        window->DestroyWindow();
+        delete window;
+        meanwhile();
+        Start();
+    }
+    void Restart() {
+        Restart([] {});
+    }
     void TearDown() override {
         if (window->m_hWnd) window->DestroyWindow();
         delete window;

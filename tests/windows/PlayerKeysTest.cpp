@@ -162,8 +162,8 @@ struct FailingGraphs : DirectShowServices {
 
 TEST_F(PlayerKeysTest, PageKeysOpenTheNeighboursInNaturalOrderSkippingWhatDoesNotOpen) {
     std::string folder = TestScratchFolder("neighbours");
-    for (const char* name : {"1.avi", "2.avi", "10.avi"})
-        CopyFileA(TestMediaPath("long.avi").c_str(), (folder + "\\" + name).c_str(), FALSE);
+    for (const wchar_t* name : {L"1.avi", L"2.avi", L"10 \u8a71.avi"})
+        CopyFileA(TestMediaPath("long.avi").c_str(), (folder + "\\" + AnsiOf(name)).c_str(), FALSE);
     WriteTestFile(folder + "\\broken.avi", "RIFF but nothing a splitter reads");
     WriteTestFile(folder + "\\notes.txt", "notes\r\n");
     window->SetWindowMode(ModeFullScreen);
@@ -173,9 +173,9 @@ TEST_F(PlayerKeysTest, PageKeysOpenTheNeighboursInNaturalOrderSkippingWhatDoesNo
 
     Open(folder + "\\2.avi");
     Press(VK_NEXT);
-    EXPECT_EQ(L"10.avi", PaneText(0));
-    Press(VK_NEXT);  // broken.avi does not open, notes.txt is no movie: 10.avi plays on
-    EXPECT_EQ(L"10.avi", PaneText(0));
+    EXPECT_EQ(L"10 \u8a71.avi", PaneText(0));
+    Press(VK_NEXT);  // broken.avi does not open, notes.txt is no movie: 10 話.avi plays on
+    EXPECT_EQ(L"10 \u8a71.avi", PaneText(0));
     EXPECT_TRUE(Playing());
     Press(VK_MEDIA_PREV_TRACK);
     EXPECT_EQ(L"2.avi", PaneText(0));

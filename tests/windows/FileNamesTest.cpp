@@ -1,0 +1,84 @@
+// Names that no legacy code page holds all of, opened by every way a user opens a file.
+#include "MainWindowFixture.h"
+
+#include <dlgs.h>
+
+namespace {
+std::wstring answer;  // what the Open dialog is given
+
+void CALLBACK AnswerOpenDialog(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = FindVisibleWindow(nullptr, L"#32770");
+    if (!dialog) return;
+    HWND edit = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
+    SetWindowTextW(edit, answer.c_str());
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+
+std::wstring Wide(const std::string& ansi) {
+    wchar_t wide[MAX_PATH] = {};
+    MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, wide, MAX_PATH);
+    return wide;
+}
+}  // namespace
+
+class FileNamesTest : public MainWindowTest {
+protected:
+    std::wstring PanelName() const {
+        wchar_t text[MAX_PATH] = {};
+        GetDlgItemTextW(Panel(), IDC_FILE_NAME, text, MAX_PATH);
+        return text;
+    }
+    void ExpectPlaying(const std::wstring& name, const char* way) {
+        EXPECT_EQ(name, PaneText(0)) << way;
+        EXPECT_EQ(name, PanelName()) << way;
+        EXPECT_TRUE(Playing()) << way;
+        window->CloseMedia();
+    }
+};
+
+TEST_F(FileNamesTest, NamesOfEveryScriptOpenFromTheCommandLineADropTheOpenDialogAndAShortcut) {
+    std::string folder = TestScratchFolder("unicode-names");
+    for (std::wstring name : {L"한국어.avi", L"中文名字.avi", L"🎬 movie.avi", L"Łódź.avi", L"日本語の映画.avi"}) {
+        SCOPED_TRACE(AnsiOf(name));
+        std::wstring wide = Wide(folder) + L"\\" + name;
+        ASSERT_TRUE(CopyFileW(Wide(TestMediaPath("clip.avi")).c_str(), wide.c_str(), FALSE));
+        std::string path = AnsiOf(wide);
+
+        commandLine = "\"" + path + "\"";
+        Restart();
+        ExpectPlaying(name, "command line");
+
+        SendMessageW(window->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropHandle({path})), 0);
+        ExpectPlaying(name, "drop");
+
+        answer = wide;
+        UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerOpenDialog);
+        Command(ID_FILE_OPEN_CMD);
+        KillTimer(nullptr, timer);
+        ExpectPlaying(name, "Open dialog");
+
+        std::string shortcut = AnsiOf(wide + L".lnk");
+        ASSERT_TRUE(MakeShortcut(shortcut, path));
+        SendMessageW(window->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropHandle({shortcut})), 0);
+        ExpectPlaying(name, "shortcut");
+    }
+}
+
+// Three bytes a Hangul character: the path fits the platform's limit of characters, not the
+// player's 260 bytes. Cut to 259 bytes it would name another file, which must not open instead.
+TEST_F(FileNamesTest, APathLongerThanTheBufferIsRefusedWholeNotCutIntoAnothersName) {
+    std::wstring folder = Wide(TestScratchFolder("unicode-long"));
+    folder += L"\\" + std::wstring(45, L'가');  // a Linux name holds 255 bytes: two folders
+    CreateDirectoryW(folder.c_str(), nullptr);
+    folder += L"\\" + std::wstring(252 - AnsiOf(folder).size(), L'x');  // "\\a.avi" then ends at byte 259
+    CreateDirectoryW(folder.c_str(), nullptr);
+    std::wstring cutName = folder + L"\\a.avi", fullName = cutName + L"\u3042\u3042.avi";
+    for (const std::wstring& name : {cutName, fullName})
+        ASSERT_TRUE(CopyFileW(Wide(TestMediaPath("clip.avi")).c_str(), name.c_str(), FALSE));
+    std::string path = AnsiOf(fullName);
+    ASSERT_EQ(259u, AnsiOf(cutName).size());
+    EXPECT_EQ(0, window->OpenMedia(path.c_str(), true));
+    EXPECT_TRUE(NothingOpen());
+    SendMessageW(window->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropHandle({path})), 0);
+    EXPECT_TRUE(NothingOpen());
+}
