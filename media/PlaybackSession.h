@@ -63,6 +63,7 @@ private:
     void ReleaseInterfaces();
     void AnchorPosition(LONGLONG position);
     void RestoreState();
+    LONGLONG ShortOfStop(LONGLONG target);
 
     int state = SessionClosed;
     LONGLONG rememberedPosition = 0;

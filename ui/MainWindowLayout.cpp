@@ -93,7 +93,7 @@ void MainWindow::LayoutChildren() {
     }
     RepaintWindowTree(m_hWnd);
     // Moved or resized, the paused picture is left to us: the renderer keeps whatever bits were there.
-    RepaintPausedPicture(session, HandleOf(videoHost));
+    RepaintPausedPicture(session, HandleOf(videoHost.get()));
 }
 
 void MainWindow::ApplyBarVisibility() {
