@@ -1,5 +1,7 @@
 #pragma once
-// What a long run must not grow: kernel handles, GDI and USER objects, private memory and threads.
+// What a long run must not grow: kernel handles, GDI and USER objects, private memory and threads,
+// and under Wine what the Linux process holds besides: the platform's media code (GStreamer, the
+// sound server's client) allocates, starts threads and opens descriptors there, out of Windows' sight.
 #include <windows.h>
 
 struct ProcessCounters {
@@ -8,6 +10,9 @@ struct ProcessCounters {
     long userObjects = -1;
     long long privateBytes = -1;
     long threads = -1;
+    long long anonymousBytes = -1;  // the Linux process's anonymous memory, as its smaps_rollup counts it
+    long linuxThreads = -1;
+    long descriptors = -1;
 };
 
 // Wine 8 answers GetProcessHandleCount and GetGuiResources with 0 and leaves PrivateUsage at 0;
