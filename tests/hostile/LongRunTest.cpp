@@ -120,8 +120,8 @@ TEST_F(LongRunTest, OpenCloseCyclesKeepNoMoreThanThePlatformDoes) {
         window->CloseMedia();
     });
     auto platformShare = [&](double bareGrowth) { return bareGrowth > 0 ? bareGrowth * count / bareCount : 0.0; };
-    // The thread each open leaves (the audio output's) comes and goes a little late, so a reading
-    // of the bare run may be a thread and its handle short, which its share magnifies.
+    // The thread each open leaves (the audio output's) is now and then not yet counted at a
+    // reading, so the bare run may read a thread and its handle short, which its share magnifies.
     EXPECT_LE(ours.handles, platformShare(bare.handles + 1));
     EXPECT_LE(ours.gdiObjects, 0);
     EXPECT_LE(ours.userObjects, 0);

@@ -4,6 +4,7 @@
 #include <tlhelp32.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -112,6 +113,7 @@ long long ProcField(const std::string& file, const char* label) {
     return value;
 }
 
+// With the listing's own (one more than a count from outside): only differences are read.
 long DescriptorCount(const std::string& folder) {
     WIN32_FIND_DATAA entry;
     HANDLE find = FindFirstFileA((folder + "\\fd\\*").c_str(), &entry);
@@ -121,7 +123,7 @@ long DescriptorCount(const std::string& folder) {
         if (entry.cFileName[0] != '.') ++count;
     } while (FindNextFileA(find, &entry));
     FindClose(find);
-    return count - 1;  // the listing's own
+    return count;
 }
 
 void ReadLinuxCounters(ProcessCounters* counters) {

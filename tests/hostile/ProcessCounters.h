@@ -1,7 +1,8 @@
 #pragma once
 // What a long run must not grow: kernel handles, GDI and USER objects, private memory and threads,
-// and under Wine what the Linux process holds besides: the platform's media code (GStreamer, the
-// sound server's client) allocates, starts threads and opens descriptors there, out of Windows' sight.
+// and under Wine the Linux process's own figures: its anonymous memory, read exactly, and the
+// threads and descriptors that the platform's media code (GStreamer, the sound server's client)
+// starts and opens there out of Windows' sight.
 #include <windows.h>
 
 struct ProcessCounters {
