@@ -1,5 +1,6 @@
 #include "audio/MasterVolume.h"
 
+#include "audio/VolumeSteps.h"
 #include "audio/WinmmLibrary.h"
 
 namespace {
@@ -49,6 +50,12 @@ bool MasterVolume::GetMute(DWORD* flag, UINT device) {
     if (!flag || !Access(MIXERCONTROL_CONTROLTYPE_MUTE, device, false, &value)) return false;
     *flag = value;
     return true;
+}
+
+bool MasterVolume::StepVolume(int notches, UINT device) {
+    unsigned short level = 0;
+    if (!GetVolume(&level, device)) return false;
+    return SetVolume(static_cast<int>(LevelAfterNotches(level, notches)), device);
 }
 
 bool MasterVolume::Access(DWORD type, UINT device, bool write, DWORD* value) {

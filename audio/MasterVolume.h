@@ -13,6 +13,8 @@ public:
     bool GetVolume(unsigned short* level, UINT device);
     bool SetMute(DWORD flag, UINT device);
     bool GetMute(DWORD* flag, UINT device);
+    // Moves the volume by wheel notches (LevelAfterNotches); false when it cannot be read or written.
+    bool StepVolume(int notches, UINT device);
 
     // The line's one control of the given type; control is written only on success.
     bool FindLineControl(DWORD type, HMIXER mixer, const MIXERLINEA& line, MIXERCONTROLA* control,

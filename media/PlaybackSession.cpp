@@ -170,10 +170,7 @@ bool PlaybackSession::Pause() {
 
 bool PlaybackSession::SeekTo(uint32_t milliseconds) {
     if (!mediaSeeking) return false;
-    LONGLONG target = static_cast<LONGLONG>(milliseconds) * kTimePerMillisecond;
-    LONGLONG stopPosition = 0;
-    mediaSeeking->GetStopPosition(&stopPosition);
-    if (stopPosition > kSeekEndMargin && target > stopPosition - kSeekEndMargin) target = stopPosition - kSeekEndMargin;
+    LONGLONG target = ShortOfStop(static_cast<LONGLONG>(milliseconds) * kTimePerMillisecond);
     bool stopped = mediaControl && SUCCEEDED(mediaControl->Stop());
     bool result = SUCCEEDED(
         mediaSeeking->SetPositions(&target, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning));
@@ -192,6 +189,27 @@ bool PlaybackSession::SeekTo(uint32_t milliseconds) {
         anchorPosition = anchorGraphPosition = reading;
     }
     return result;
+}
+
+// The renderer holds no frame once the stream has ended, so its window can only be painted again
+// by a seek, which leaves the graph paused. The position is anchored where it was, as after any
+// seek, so the displayed position does not move.
+bool PlaybackSession::PresentAgain() {
+    if (state != SessionPaused || !mediaSeeking) return false;
+    LONGLONG position = GetPosition();
+    LONGLONG target = ShortOfStop(position);
+    if (FAILED(mediaSeeking->SetPositions(&target, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning)))
+        return false;
+    AnchorPosition(position);
+    return true;
+}
+
+// A seek never lands closer than 5 ms to the stop position: a seek right onto it shows nothing.
+LONGLONG PlaybackSession::ShortOfStop(LONGLONG target) {
+    LONGLONG stopPosition = 0;
+    mediaSeeking->GetStopPosition(&stopPosition);
+    if (stopPosition > kSeekEndMargin && target > stopPosition - kSeekEndMargin) return stopPosition - kSeekEndMargin;
+    return target;
 }
 
 // The state the graph had before a seek stopped it; the position is anchored by the seek itself.

@@ -30,6 +30,8 @@ public:
     bool Run();
     bool Pause();
     bool SeekTo(uint32_t milliseconds);
+    // A paused graph presents the picture at its position once more; state and position stay.
+    bool PresentAgain();
     // Never before 0 nor past the stop position, and never ahead of the time played (see
     // AnchorPosition).
     LONGLONG GetPosition();
@@ -61,6 +63,7 @@ private:
     void ReleaseInterfaces();
     void AnchorPosition(LONGLONG position);
     void RestoreState();
+    LONGLONG ShortOfStop(LONGLONG target);
 
     int state = SessionClosed;
     LONGLONG rememberedPosition = 0;

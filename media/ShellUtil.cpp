@@ -22,16 +22,6 @@ bool CopyWhole(const char* text, char* out, size_t size) {
     return true;
 }
 
-// A path in the ANSI code page, or false where a character of it has no place there: the
-// narrow path would carry '?' instead and name no file.
-bool NarrowWithoutLoss(const wchar_t* wide, char* out) {
-    // UTF-8 holds every character, and takes neither the flag nor the question.
-    if (GetACP() == CP_UTF8) return WideCharToMultiByte(CP_UTF8, 0, wide, -1, out, MAX_PATH, nullptr, nullptr) > 0;
-    BOOL lossy = FALSE;
-    return WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, out, MAX_PATH, nullptr, &lossy) > 0 &&
-           !lossy;
-}
-
 // A folder named in characters that the code page lacks (Korean ones under a Japanese code
 // page) is reached through its short name, which is plain ASCII where the volume keeps them.
 bool ExecutablePath(char* out) {
@@ -44,6 +34,15 @@ bool ExecutablePath(char* out) {
     return length > 0 && length < MAX_PATH && NarrowWithoutLoss(shortPath, out);
 }
 }  // namespace
+
+// The narrow path would otherwise carry '?' for a character the code page lacks.
+bool NarrowWithoutLoss(const wchar_t* wide, char* out) {
+    // UTF-8 holds every character, and takes neither the flag nor the question.
+    if (GetACP() == CP_UTF8) return WideCharToMultiByte(CP_UTF8, 0, wide, -1, out, MAX_PATH, nullptr, nullptr) > 0;
+    BOOL lossy = FALSE;
+    return WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, out, MAX_PATH, nullptr, &lossy) > 0 &&
+           !lossy;
+}
 
 bool FileNameOfPath(const char* path, char* out, size_t size) {
     if (!path || !out || size == 0) return false;

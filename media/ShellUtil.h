@@ -11,6 +11,10 @@ bool FileNameOfPath(const char* path, char* out, size_t size);
 // Size of a file in bytes; 0.0 when it cannot be opened.
 double FileSize(const char* path);
 
+// A wide path in the ANSI code page, in out (MAX_PATH bytes); false where a character has no place
+// there or the path does not fit, since either would name another file or none.
+bool NarrowWithoutLoss(const wchar_t* wide, char* out);
+
 // A file name in the running executable's directory; out holds at least MAX_PATH bytes.
 // False when the result would not fit.
 bool PathBesideExecutable(const char* name, char* out);

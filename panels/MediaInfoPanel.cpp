@@ -162,13 +162,15 @@ void MediaInfoPanel::Relayout() {
 // ---- Messages ----
 
 bool MediaInfoPanel::PreTranslateMessage(MSG* msg) {
-    if (msg->message == WM_KEYDOWN) {
-        // Neither closes the panel nor presses a default button.
-        if (msg->wParam == VK_ESCAPE || msg->wParam == VK_RETURN) return true;
-        // Every other key reaches the main window's accelerators first (Space plays and pauses).
-        HWND parent = GetParent(m_hWnd);
-        if (parent && SendMessageW(parent, UM_TRANSLATEACCEL, reinterpret_cast<WPARAM>(msg), 0)) return true;
-    }
+    bool key = msg->message == WM_KEYDOWN;
+    // Neither closes the panel nor presses a default button.
+    if (key && (msg->wParam == VK_ESCAPE || msg->wParam == VK_RETURN)) return true;
+    // Every other key reaches the main window's accelerators first (Space plays and pauses), and
+    // the wheel its volume, unless the pointer is over the list, which then scrolls.
+    HWND parent = GetParent(m_hWnd);
+    if ((key || msg->message == WM_MOUSEWHEEL) && parent &&
+        SendMessageW(parent, UM_TRANSLATEACCEL, reinterpret_cast<WPARAM>(msg), 0))
+        return true;
     return CDialog::PreTranslateMessage(msg);
 }
 

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "audio/VolumeSteps.h"
 #include "panels/VolumeScale.h"
 #include "resources/resource.h"
 
@@ -23,6 +24,15 @@ BOOL VolumeDialog::OnInitDialog() {
     }
     ShowMixerState();
     return TRUE;  // the focus goes to the trackbar, the first control
+}
+
+// The wheel over the dialog takes the main window's steps, not the trackbar's fifth of the range,
+// and the trackbar shows the result.
+bool VolumeDialog::PreTranslateMessage(MSG* msg) {
+    if (msg->message != WM_MOUSEWHEEL) return CDialog::PreTranslateMessage(msg);
+    int notches = TakeWheelNotches(&wheelPending, GET_WHEEL_DELTA_WPARAM(msg->wParam));
+    if (notches != 0 && masterVolume.StepVolume(notches, kWaveOutDevice)) ShowMixerState();
+    return true;
 }
 
 LRESULT VolumeDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

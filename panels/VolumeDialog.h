@@ -10,6 +10,7 @@ public:
     explicit VolumeDialog(CWnd* parent = nullptr);
     ~VolumeDialog() override = default;
 
+    bool PreTranslateMessage(MSG* msg) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
 
@@ -29,4 +30,5 @@ public:
 private:
     MasterVolume masterVolume;
     HWND trackbar = nullptr;
+    int wheelPending = 0;  // wheel movement short of a notch
 };

@@ -11,6 +11,7 @@
 #define IDB_TOOLBAR 130
 #define IDR_ACCELERATORS 133
 #define IDR_CONTEXTMENU 134
+#define IDR_PLAYERKEYS 136
 
 #define IDS_OPENFILTER 102
 #define IDS_TITLE 103
@@ -43,6 +44,16 @@
 #define ID_RECENT_FIRST 32900
 #define ID_RECENT_LAST 32909
 #define ID_RECENT_CLEAR 32910
+
+// Commands of the playback keys only (table IDR_PLAYERKEYS), in no menu.
+#define ID_SEEK_BACK 32920
+#define ID_SEEK_FORWARD 32921
+#define ID_SEEK_BACK_LONG 32922
+#define ID_SEEK_FORWARD_LONG 32923
+#define ID_FRAME_NEXT 32924
+#define ID_FRAME_PREVIOUS 32925
+#define ID_FILE_NEXT 32926
+#define ID_FILE_PREVIOUS 32927
 
 // Controls of the main window.
 #define IDC_ETCHED_LINE 1000

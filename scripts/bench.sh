@@ -4,7 +4,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${CORVANTILE_BUILD_DIR:-$root/build}
-"$root/scripts/build.sh" corvantile bench_empty_dialog bench_startup_timer bench_startup_floor bench_open_latency >/dev/null
+"$root/scripts/build.sh" corvantile bench_empty_dialog bench_startup_timer bench_startup_floor bench_open_latency \
+  bench_folder_neighbours >/dev/null
 "$root/scripts/make-test-media.sh" "$build/testmedia"
 source "$root/scripts/wine-env.sh"
 source "$root/scripts/services.sh"
@@ -50,6 +51,7 @@ echo "DLLs loaded before the window shows: corvantile $(dlls_before_window "$bui
   "empty dialog $(dlls_before_window "$build/bench_empty_dialog.exe" Empty)"
 echo "corvantile.exe size: $(stat -c %s "$build/corvantile.exe") bytes"
 "$WINE" "$build/bench_open_latency.exe" "$(win "$root/build/testmedia/clip.avi")" 2>/dev/null || true
+"$WINE" "$build/bench_folder_neighbours.exe" 2>/dev/null || true
 
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 cpu_use() {  # percent of one core used by the player process over 30 s

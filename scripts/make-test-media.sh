@@ -17,4 +17,11 @@ gst() { gst-launch-1.0 -q "$@" >/dev/null; }
 # enough to be still playing when a capture on a busy machine is done.
 [ -s "$out/bars30.avi" ] || gst videotestsrc num-buffers=900 pattern=smpte ! video/x-raw,width=320,height=240,framerate=30/1 \
   ! jpegenc quality=95 ! avimux ! filesink location="$out/bars30.avi"
+# Repaint checks: a picture that stands still (a frame presented again looks the same), so small
+# that the menu bar wraps onto two lines.
+[ -s "$out/still160.avi" ] || gst videotestsrc num-buffers=90 pattern=smpte-rp-219 ! video/x-raw,width=160,height=120,framerate=30/1 \
+  ! jpegenc quality=95 ! avimux ! filesink location="$out/still160.avi"
+# Seeking keys and frame steps: two minutes of a moving ball, a new picture every 0.1 s.
+[ -s "$out/long.avi" ] || gst videotestsrc num-buffers=1200 pattern=ball ! video/x-raw,width=160,height=120,framerate=10/1 \
+  ! jpegenc ! avimux ! filesink location="$out/long.avi"
 exit 0

@@ -37,7 +37,16 @@ bool CommandEnabled(const CommandState& s, unsigned command) {
     case ID_VIEW_TOPMOST: return !s.fullScreen;
     case ID_PLAY_PAUSE:
     case ID_STOP:
-    case ID_FILE_CLOSE_CMD: return s.open;
+    case ID_FILE_CLOSE_CMD:
+    // The playback keys, in no menu, do nothing while nothing is open.
+    case ID_SEEK_BACK:
+    case ID_SEEK_FORWARD:
+    case ID_SEEK_BACK_LONG:
+    case ID_SEEK_FORWARD_LONG:
+    case ID_FRAME_NEXT:
+    case ID_FRAME_PREVIOUS:
+    case ID_FILE_NEXT:
+    case ID_FILE_PREVIOUS: return s.open;
     case ID_CAPTURE: return s.open && s.hasVideo;
     default: return true;
     }

@@ -22,7 +22,8 @@ extern const unsigned kEnabledCommands[7];
 
 // For a command of kCheckedCommands: whether it shows its check mark.
 bool CommandChecked(const CommandState& s, unsigned command);
-// For a command of kEnabledCommands: whether it can be chosen; every other command always can.
+// Whether a command can be chosen: a command of kEnabledCommands is greyed when not, a playback
+// key (in no menu) ignored; every other command always can.
 bool CommandEnabled(const CommandState& s, unsigned command);
 // The toolbar image of the play/pause button: pause while playing, play otherwise.
 int PlayPauseImage(const CommandState& s);

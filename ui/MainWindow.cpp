@@ -13,6 +13,7 @@
 #include "framework/ResourceString.h"
 #include "framework/Scoped.h"
 #include "media/PathText.h"
+#include "media/PausedPicture.h"
 #include "media/ShellUtil.h"
 #include "panels/MediaInfoPanel.h"
 #include "panels/VolumeDialog.h"
@@ -69,6 +70,7 @@ void MainWindow::CreateChildren() {
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(fresh));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(fresh));
     accelerators = LoadAcceleratorsW(Instance(), MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    playerKeys = LoadAcceleratorsW(Instance(), MAKEINTRESOURCEW(IDR_PLAYERKEYS));
 
     RECT rect = {};
     CreateChild(toolBar, [&](MainToolBar& bar) { return bar.Create(this); });
@@ -142,14 +144,18 @@ bool IsAltKey(const MSG* msg, UINT down, UINT up) {
 }
 }  // namespace
 
-// Translates through the accelerator table and notes a system key-down it consumed.
+// Translates through the accelerator tables and notes a system key-down they consumed.
 bool MainWindow::TranslateKey(MSG* msg) {
-    if (!accelerators || !TranslateAcceleratorW(m_hWnd, accelerators, msg)) return false;
+    if (SameMediaPress(*msg)) return true;
+    bool translated = (accelerators && TranslateAcceleratorW(m_hWnd, accelerators, msg)) ||
+                      (playerKeys && TranslateAcceleratorW(m_hWnd, playerKeys, msg));
+    if (!translated) return false;
     if (msg->message == WM_SYSKEYDOWN) altKeyConsumed = true;
     return true;
 }
 
 bool MainWindow::PreTranslateMessage(MSG* msg) {
+    if (msg->message == WM_MOUSEWHEEL && RouteWheel(*msg)) return true;
     bool freshAltPress = IsAltKey(msg, WM_SYSKEYDOWN, WM_KEYDOWN) && !(msg->lParam & (1 << 30));
     if (freshAltPress) altKeyConsumed = false;
     if (TranslateKey(msg)) return true;
@@ -183,9 +189,18 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case UM_UPDATEPOSITION:
         UpdatePositionDisplay();
         return 0;
-    case UM_TRANSLATEACCEL:
+    case UM_TRANSLATEACCEL: {
         if (!wParam) return 0;
-        return TranslateKey(reinterpret_cast<MSG*>(wParam)) ? 1 : 0;
+        MSG* pending = reinterpret_cast<MSG*>(wParam);
+        if (pending->message == WM_MOUSEWHEEL) return RouteWheel(*pending) ? 1 : 0;
+        return TranslateKey(pending) ? 1 : 0;
+    }
+    case WM_APPCOMMAND:
+        if (OnAppCommand(lParam)) return TRUE;
+        break;
+    case WM_MOUSEWHEEL:  // passed up by a child that did not take it
+        TurnVolume(GET_WHEEL_DELTA_WPARAM(wParam));
+        return 0;
     case WM_SYSCOMMAND:
         if (refuseKeyMenu && (wParam & 0xFFF0) == SC_KEYMENU && lParam == 0) return 0;
         break;
@@ -207,6 +222,9 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: OnLButtonDown(lParam); break;
     case WM_LBUTTONDBLCLK: OnLButtonDblClk(); break;
     case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); break;
+    case WM_EXITMENULOOP:  // a menu, a dialog of ours or another window was over the picture
+    case WM_ENABLE:
+    case WM_ACTIVATE: RepaintPausedPicture(session, videoHost ? videoHost->m_hWnd : nullptr); break;
     default: break;
     }
     return result;
@@ -242,7 +260,9 @@ bool MainWindow::OnCommand(UINT id) {
     case ID_STOP: StopPlayback(); break;
     case ID_VOLUME: {
         VolumeDialog volume;
+        openVolumeDialog = &volume;  // the wheel over this window moves it too
         volume.DoModal();
+        openVolumeDialog = nullptr;
         break;
     }
     case ID_VIEW_TOOLBAR:
@@ -277,7 +297,7 @@ bool MainWindow::OnCommand(UINT id) {
         break;
     }
     default:
-        if (id < ID_RECENT_FIRST || id > ID_RECENT_LAST) return false;
+        if (id < ID_RECENT_FIRST || id > ID_RECENT_LAST) return OnPlayerCommand(id);
         OpenRecent(id);
         break;
     }

@@ -25,6 +25,7 @@ class VideoHostWindow;
 class MainStatusBar;
 class SeekSlider;
 class MediaInfoPanel;
+class VolumeDialog;
 
 const UINT kPositionTimerId = 10;
 const UINT kPositionTimerPeriod = 200;
@@ -92,6 +93,9 @@ public:
     int StopPositionTimer();
     int UpdatePositionDisplay();
     int SeekFromSlider();
+    // The position the clock shows, in milliseconds; the one seek of the slider and the keys.
+    uint32_t CurrentPositionMs();
+    void SeekToPosition(uint32_t milliseconds);
 
 protected:
     void OnDestroy() override;
@@ -112,6 +116,18 @@ private:
     void ToggleTopmost();
     void OnLButtonDown(LPARAM lParam);
     void OnLButtonDblClk();
+
+    // The playback keys, the wheel and the media keys (MainWindowKeys.cpp), the next and
+    // previous file in the folder (MainWindowFolder.cpp).
+    bool OnPlayerCommand(UINT id);
+    bool OnAppCommand(LPARAM lParam);
+    bool SameMediaPress(const MSG& msg);
+    bool RouteWheel(const MSG& msg);
+    void TurnVolume(int delta);
+    void SeekByKey(int deltaMs);
+    void StepFrame(int direction);
+    void OpenNeighbour(int direction);
+    bool ReopenAt(const std::string& path, uint32_t positionMs, bool play);
 
     // User-interface state and status panes.
     CommandState CurrentCommandState();
@@ -144,6 +160,10 @@ private:
     std::unique_ptr<MainStatusBar> statusBar;
     std::unique_ptr<MediaInfoPanel> infoPanel;
     HACCEL accelerators = nullptr;
+    HACCEL playerKeys = nullptr;  // translated after accelerators
+    int wheelPending = 0;         // wheel movement short of a notch
+    WPARAM mediaKeyActed = 0;     // the media key whose app command came ahead of its key-down
+    VolumeDialog* openVolumeDialog = nullptr;  // while the volume command runs
     int showStatusBar = 1;
     int showSeekSlider = 1;  // stored and restored; nothing on screen depends on it
     int showToolbar = 1;

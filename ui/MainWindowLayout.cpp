@@ -5,6 +5,7 @@
 #include "controls/MainToolBar.h"
 #include "controls/SeekSlider.h"
 #include "controls/VideoHostWindow.h"
+#include "media/PausedPicture.h"
 #include "media/ShellUtil.h"
 #include "media/VideoRect.h"
 #include "panels/MediaInfoPanel.h"
@@ -91,6 +92,8 @@ void MainWindow::LayoutChildren() {
         SetWindowPos(line, nullptr, 0, 0, client.right - client.left, 2, SWP_NOZORDER);
     }
     RepaintWindowTree(m_hWnd);
+    // Moved or resized, the paused picture is left to us: the renderer keeps whatever bits were there.
+    RepaintPausedPicture(session, HandleOf(videoHost.get()));
 }
 
 void MainWindow::ApplyBarVisibility() {

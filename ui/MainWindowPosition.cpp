@@ -19,7 +19,7 @@ int MainWindow::StopPositionTimer() {
 
 int MainWindow::UpdatePositionDisplay() {
     if (!m_hWnd) return 0;
-    uint32_t position = PlaybackSession::ToMilliseconds(session.GetPosition());
+    uint32_t position = CurrentPositionMs();
     uint32_t duration = media.Format().lengthMs;
     // While the user holds the thumb, the timer must not pull it back to the playing position.
     // A paused file changes nothing from tick to tick, so nothing is repainted then.
@@ -37,6 +37,13 @@ int MainWindow::SeekFromSlider() {
     uint32_t duration = media.Format().lengthMs;
     // Notifications during a drag only move the thumb; the one after the release seeks.
     if (seekSlider && duration > 0 && !seekSlider->IsTracking())
-        session.SeekTo(SeekTargetForSlider(seekSlider->GetPos(), duration));
+        SeekToPosition(SeekTargetForSlider(seekSlider->GetPos(), duration));
     return 0;
+}
+
+uint32_t MainWindow::CurrentPositionMs() { return PlaybackSession::ToMilliseconds(session.GetPosition()); }
+
+void MainWindow::SeekToPosition(uint32_t milliseconds) {
+    session.SeekTo(milliseconds);
+    UpdatePositionDisplay();
 }

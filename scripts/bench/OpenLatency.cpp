@@ -7,16 +7,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "BenchClock.h"
 #include "resources/resource.h"
 #include "ui/MainWindow.h"
 
 namespace {
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return counter.QuadPart * 1000.0 / frequency.QuadPart;
-}
 
 void WaitPaused(IMediaControl* control) {
     OAFilterState state;

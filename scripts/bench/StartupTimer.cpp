@@ -9,6 +9,8 @@
 #include <cwchar>
 #include <vector>
 
+#include "BenchClock.h"
+
 namespace {
 
 struct Search {
@@ -25,12 +27,6 @@ BOOL CALLBACK FindShown(HWND window, LPARAM param) {
     return FALSE;
 }
 
-double Now() {
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * count.QuadPart / frequency.QuadPart;
-}
 
 // Milliseconds from launch to the window shown; a negative answer when it never showed.
 double TimeOne(const wchar_t* program) {

@@ -103,8 +103,7 @@ cmp -s "$page" "$root/resources/help.htm" || fail "Help did not open the help pa
 close_player
 
 # --- Per user, with the user's settings and another player's associations already there.
-# A value of the user's that the player itself never rewrites (it rewrites its history and settings).
-"$WINE" reg add 'HKCU\Software\Corvantile' /v usernote /d 'Z:\old.avi' /f >/dev/null
+"$WINE" reg add 'HKCU\Software\Corvantile' /v showtopmost /t REG_DWORD /d 1 /f >/dev/null
 "$WINE" reg add 'HKCU\Software\Classes\.mkv' /ve /d OtherPlayer.mkv /f >/dev/null
 "$WINE" reg add 'HKCU\Software\Classes\.mkv\OpenWithProgids' /v OtherPlayer.mkv /d '' /f >/dev/null
 "$WINE" reg add 'HKCU\Software\Classes\.mp4' /ve /d OtherPlayer.mp4 /f >/dev/null
@@ -161,7 +160,7 @@ snapshot removed
 [ ! -e "$shortcut" ] || fail "the Start-menu shortcut is left"
 same "$scratch/before.hkcu-apps" "$scratch/removed.hkcu-apps" "the uninstall left HKCU otherwise than it was"
 same "$scratch/before.hklm" "$scratch/removed.hklm" "the uninstall left HKLM otherwise than it was"
-has "$scratch/removed.hkcu" 'HKEY_CURRENT_USER\Software\Corvantile' '"usernote"="Z:\\old.avi"' "settings"
+has "$scratch/removed.hkcu" 'HKEY_CURRENT_USER\Software\Corvantile' '"showtopmost"=dword:00000001' "settings"
 grep -q '^"showtoolbar"=' "$scratch/removed.hkcu" || fail "the player's own settings went with the uninstall"
 
 # --- For all users, then removed with the settings through the registered quiet uninstall.

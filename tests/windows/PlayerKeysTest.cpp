@@ -1,0 +1,197 @@
+// A movie watcher's hands on the real window: keys, wheel notches and media keys sent as real input.
+#include "MainWindowFixture.h"
+#include "audio/MasterVolume.h"
+#include "framework/Scoped.h"
+#include "media/directshow/DirectShowServices.h"
+
+namespace {
+// A wheel notch with the pointer in the middle of a window, as the wheel sends it.
+void WheelOver(HWND over, int notches) {
+    RECT r = WindowRectOf(over);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    INPUT input = {INPUT_MOUSE};
+    input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    input.mi.mouseData = static_cast<DWORD>(notches * WHEEL_DELTA);
+    SendInput(1, &input, sizeof(input));
+}
+
+class PlayerKeysTest : public MainWindowTest {
+protected:
+    void Open(const std::string& path) {
+        ASSERT_EQ(1, window->OpenMedia(path.c_str(), true));
+        SetForegroundWindow(window->m_hWnd);
+        SetFocus(Child(IDC_VIDEOHOST));
+        PumpAsDialog(300);
+    }
+    void Press(WORD key) { PlayInput({KeyStep(key, false), KeyStep(key, true)}, [&] { PumpAsDialog(); }); }
+    bool ClockReads(int seconds) { return PumpUntil([&] { return ClockPosition() == seconds; }, 3000); }
+    void Wheel(HWND over, int notches) {
+        WheelOver(over, notches);
+        PumpAsDialog(200);
+    }
+    unsigned short Volume() {
+        unsigned short level = 0;
+        return MasterVolume().GetVolume(&level, 0) ? level : 0;
+    }
+    std::vector<BYTE> Picture() {
+        HWND video = GetWindow(Child(IDC_VIDEOHOST), GW_CHILD);
+        RECT r = {};
+        GetClientRect(video, &r);
+        ScopedGetDC screen(video);
+        ScopedDC memory(CreateCompatibleDC(screen));
+        ScopedGdiObject bitmap(CreateCompatibleBitmap(screen, r.right, r.bottom));
+        {
+            ScopedSelect selected(memory.Get(), bitmap.Get());
+            BitBlt(memory.Get(), 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
+        }
+        return Pixels24(bitmap.Bitmap(), r.right, r.bottom);
+    }
+};
+}  // namespace
+
+TEST_F(PlayerKeysTest, ArrowsSeekFromTheClockWithinTheClipAndKeepPlayingOrPaused) {
+    Open(TestMediaPath("long.avi"));
+    window->SeekToPosition(10000);
+    Press(VK_RIGHT);
+    EXPECT_TRUE(ClockPosition() == 15 || ClockPosition() == 16);  // playing on from 0:00:15
+    EXPECT_TRUE(Playing());
+    Command(ID_PLAY_PAUSE);
+    window->SeekToPosition(10000);
+    Press(VK_RIGHT);
+    EXPECT_TRUE(ClockReads(15));  // exact, not a key frame nearby
+    window->SeekToPosition(2000);
+    Press(VK_LEFT);
+    EXPECT_TRUE(ClockReads(0));
+    Press(VK_UP);
+    EXPECT_TRUE(ClockReads(60));
+    EXPECT_FALSE(Playing());
+    Command(ID_VIEW_INFOPANEL);
+    SetFocus(GetDlgItem(Panel(), IDC_FILTER_LIST));  // the panel hands its keys over
+    Press(VK_DOWN);
+    EXPECT_TRUE(ClockReads(0));
+    SetFocus(Child(IDC_VIDEOHOST));
+
+    Command(ID_PLAY_PAUSE);
+    window->SeekToPosition(100000);
+    Press(VK_UP);  // held to the length; the end pauses as ever
+    EXPECT_TRUE(PumpUntil([&] { return PaneText(1) == L" 0:02:00 / 0:02:00" && !Playing(); }, 5000));
+    Press(VK_RIGHT);
+    PumpAsDialog(500);
+    EXPECT_EQ(L" 0:02:00 / 0:02:00", PaneText(1));
+}
+
+TEST_F(PlayerKeysTest, PeriodAndCommaStepOneFrameOnTheClockAndThePicture) {
+    Open(TestMediaPath("long.avi"));
+    Press(VK_OEM_PERIOD);
+    EXPECT_FALSE(Playing());  // a step while playing pauses first
+    window->SeekToPosition(9500);  // the clock rounds: the last frame that reads 0:00:09
+    EXPECT_TRUE(ClockReads(9));
+    std::vector<BYTE> ninth;
+    PumpUntil([&] {  // drawn and standing still
+        std::vector<BYTE> now = Picture();
+        bool still = now == ninth;
+        ninth = now;
+        return still;
+    }, 3000);
+    Press(VK_OEM_PERIOD);
+    EXPECT_TRUE(ClockReads(10));
+    EXPECT_TRUE(PumpUntil([&] { return Picture() != ninth; }, 2000));
+    Press(VK_OEM_COMMA);
+    EXPECT_TRUE(ClockReads(9));
+    EXPECT_TRUE(PumpUntil([&] { return Picture() == ninth; }, 2000));  // the same frame again
+}
+
+TEST_F(PlayerKeysTest, WheelNotchesOverTheWindowMoveTheVolumeTwoPercentWhileTheFilterListScrolls) {
+    ASSERT_TRUE(MasterVolume().SetVolume(65535, 0)) << "no mixer";
+    Command(ID_VIEW_INFOPANEL);
+    SetForegroundWindow(window->m_hWnd);
+    SetFocus(Child(IDC_VIDEOHOST));
+    Wheel(Child(IDC_VIDEOHOST), -2);
+    Wheel(Child(IDC_TOOLBAR), -1);
+    Wheel(Child(IDC_SEEKSLIDER), -1);
+    SetFocus(GetDlgItem(Panel(), IDC_FILTER_LIST));  // the wheel follows the pointer, not the focus
+    Wheel(Child(IDC_STATUSBAR), -1);
+    EXPECT_NEAR(65535 * 0.9, Volume(), 5);
+    Wheel(GetDlgItem(Panel(), IDC_FILTER_LIST), 3);
+    EXPECT_NEAR(65535 * 0.9, Volume(), 5);
+
+    // The volume dialog follows a notch at once, over itself or over the disabled main window.
+    static HWND main;
+    static std::vector<int> positions;
+    main = window->m_hWnd;
+    positions.clear();
+    UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND dialog = FindVisibleWindow(nullptr, L"#32770", main);
+        HWND track = dialog ? GetDlgItem(dialog, IDC_VOLUME_TRACKBAR) : nullptr;
+        if (!track) return;
+        positions.push_back(static_cast<int>(SendMessageW(track, TBM_GETPOS, 0, 0)));
+        if (positions.size() < 3)
+            WheelOver(positions.size() == 1 ? track : GetDlgItem(main, IDC_VIDEOHOST), 1);
+        else
+            PostMessageW(dialog, WM_CLOSE, 0, 0);
+    });
+    Command(ID_VOLUME);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ((std::vector<int>{5, 4, 3}), positions);
+    EXPECT_NEAR(65535 * 0.94, Volume(), 5);
+}
+
+TEST_F(PlayerKeysTest, MediaKeysActOncePerPressAndAppCommandsAlike) {
+    Open(TestMediaPath("long.avi"));
+    Press(VK_MEDIA_PLAY_PAUSE);
+    EXPECT_FALSE(Playing());
+    Press(VK_MEDIA_PLAY_PAUSE);
+    EXPECT_TRUE(Playing());
+    SendMessageW(window->m_hWnd, WM_APPCOMMAND, 0, MAKELPARAM(0, APPCOMMAND_MEDIA_PLAY_PAUSE | FAPPCOMMAND_KEY));
+    EXPECT_FALSE(Playing());
+    window->SeekToPosition(30000);
+    Press(VK_MEDIA_STOP);
+    EXPECT_TRUE(ClockReads(0));
+}
+
+namespace {
+// Graphs that cannot be made, count times: a file then probes well and still does not open.
+struct FailingGraphs : DirectShowServices {
+    int count;
+    explicit FailingGraphs(int count) : count(count) {}
+    HRESULT CreateFilterGraph(IGraphBuilder** graph) override {
+        return count-- > 0 ? E_FAIL : DirectShowServices::CreateFilterGraph(graph);
+    }
+};
+}  // namespace
+
+TEST_F(PlayerKeysTest, PageKeysOpenTheNeighboursInNaturalOrderSkippingWhatDoesNotOpen) {
+    std::string folder = TestScratchFolder("neighbours");
+    for (const wchar_t* name : {L"1.avi", L"2.avi", L"10 \u8a71.avi"})
+        CopyFileA(TestMediaPath("long.avi").c_str(), (folder + "\\" + AnsiOf(name)).c_str(), FALSE);
+    WriteTestFile(folder + "\\broken.avi", "RIFF but nothing a splitter reads");
+    WriteTestFile(folder + "\\notes.txt", "notes\r\n");
+    window->SetWindowMode(ModeFullScreen);
+    for (WORD key : {VK_NEXT, VK_RIGHT, VK_OEM_PERIOD, VK_MEDIA_NEXT_TRACK}) Press(key);
+    EXPECT_TRUE(NothingOpen() && InFullScreen());  // no file: no key does a thing
+    window->SetWindowMode(ModeFullScreen);
+
+    Open(folder + "\\2.avi");
+    Press(VK_NEXT);
+    EXPECT_EQ(L"10 \u8a71.avi", PaneText(0));
+    Press(VK_NEXT);  // broken.avi does not open, notes.txt is no movie: 10 話.avi plays on
+    EXPECT_EQ(L"10 \u8a71.avi", PaneText(0));
+    EXPECT_TRUE(Playing());
+    Press(VK_MEDIA_PREV_TRACK);
+    EXPECT_EQ(L"2.avi", PaneText(0));
+
+    // 1.avi probes well but its graph fails (the size probe's and the build's): 2.avi comes back.
+    window->SeekToPosition(30000);
+    FailingGraphs failing(2);
+    SetDirectShowServices(&failing);
+    Press(VK_PRIOR);
+    SetDirectShowServices(nullptr);
+    EXPECT_EQ(L"2.avi", PaneText(0));
+    EXPECT_TRUE(Playing());
+    EXPECT_GE(ClockPosition(), 30);
+    Press(VK_PRIOR);
+    EXPECT_EQ(L"1.avi", PaneText(0));
+    Press(VK_PRIOR);  // the first name: nothing before it
+    EXPECT_EQ(L"1.avi", PaneText(0));
+    EXPECT_TRUE(Playing());
+}
