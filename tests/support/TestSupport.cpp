@@ -58,9 +58,7 @@ std::string TestScratchFolder(const char* name) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     std::string folder = std::string(temp) + "corvantile-" + name;
-    wchar_t wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, folder.c_str(), -1, wide, MAX_PATH);
-    std::wstring prefix = L"\\\\?\\" + std::wstring(wide) + L"\\";
+    std::wstring prefix = L"\\\\?\\" + WideOf(folder) + L"\\";
     WIN32_FIND_DATAW found;
     ScopedFind search(FindFirstFileW((prefix + L"*").c_str(), &found));
     for (BOOL more = search.IsValid(); more; more = FindNextFileW(search.Get(), &found))
@@ -85,11 +83,10 @@ void PumpMessages(DWORD ms) {
 bool MakeShortcut(const std::string& shortcut, const std::string& target) {
     ScopedCom<IShellLinkA> link;
     ScopedCom<IPersistFile> file;
-    wchar_t wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, shortcut.c_str(), -1, wide, MAX_PATH);
     HRESULT made = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.OutVoid());
     return SUCCEEDED(made) && SUCCEEDED(link->SetPath(target.c_str())) &&
-           SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.OutVoid())) && SUCCEEDED(file->Save(wide, TRUE));
+           SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.OutVoid())) &&
+           SUCCEEDED(file->Save(WideOf(shortcut).c_str(), TRUE));
 }
 
 std::string AnsiOf(const std::wstring& text) {
@@ -98,6 +95,12 @@ std::string AnsiOf(const std::wstring& text) {
     WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &narrow[0], size, nullptr, nullptr);
     narrow.resize(narrow.size() - 1);
     return narrow;
+}
+
+std::wstring WideOf(const std::string& ansi) {
+    std::vector<wchar_t> wide(ansi.size() + 1);
+    MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+    return wide.data();
 }
 
 bool WriteTestFile(const std::string& path, const std::string& bytes) {
@@ -113,12 +116,7 @@ std::string ReadTestFile(const std::string& path) {
 HDROP MakeDropHandle(const std::vector<std::string>& names) {
     // UTF-16 names, as Explorer drops them, each with its NUL, then the empty name that ends the list.
     std::wstring list;
-    for (const std::string& name : names) {
-        std::vector<wchar_t> wide(name.size() + 1);
-        MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
-        list += wide.data();
-        list += L'\0';
-    }
+    for (const std::string& name : names) list += WideOf(name) + L'\0';
     size_t bytes = (list.size() + 1) * sizeof(wchar_t);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + bytes);
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
@@ -186,4 +184,16 @@ std::vector<BYTE> Pixels24(HBITMAP bitmap, int width, int height) {
     GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), bits.data(), reinterpret_cast<BITMAPINFO*>(&header),
               DIB_RGB_COLORS);
     return bits;
+}
+
+std::vector<BYTE> ScreenPixels(const RECT& r) {
+    int w = r.right - r.left, h = r.bottom - r.top;
+    ScopedGetDC screen(nullptr);
+    ScopedDC memory(CreateCompatibleDC(screen));
+    ScopedGdiObject bitmap(CreateCompatibleBitmap(screen, w, h));
+    {
+        ScopedSelect select(memory.Get(), bitmap.Get());  // and out again before the bits are read
+        BitBlt(memory.Get(), 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    }
+    return Pixels24(bitmap.Bitmap(), w, h);
 }

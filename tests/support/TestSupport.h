@@ -22,8 +22,9 @@ bool PumpUntil(Done done, DWORD ms) {
     return true;
 }
 
-// Text in the ANSI code page of the test process (UTF-8, as the player's).
+// Text in the ANSI code page of the test process (UTF-8, as the player's), and back.
 std::string AnsiOf(const std::wstring& text);
+std::wstring WideOf(const std::string& ansi);
 // Writes a shell shortcut file pointing at target (both Windows paths).
 bool MakeShortcut(const std::string& shortcut, const std::string& target);
 // Writes bytes to a file, replacing it; reads a whole file ("" when it cannot).
@@ -36,8 +37,9 @@ HDROP MakeDropHandle(const std::vector<std::string>& names);
 // descendant of parent; never except.
 HWND FindVisibleWindow(HWND parent, const wchar_t* className, HWND except = nullptr);
 
-// A bitmap's pixels read back as bottom-up 24-bit rows.
+// A bitmap's pixels read back as bottom-up 24-bit rows; the screen's inside r, read the same way.
 std::vector<BYTE> Pixels24(HBITMAP bitmap, int width, int height);
+std::vector<BYTE> ScreenPixels(const RECT& r);
 
 // One step of real input, then a pause: a mouse button or relative move (mouseFlags with dx, dy),
 // or a key (key, up).

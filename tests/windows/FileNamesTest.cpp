@@ -4,20 +4,31 @@
 #include <dlgs.h>
 
 namespace {
-std::wstring answer;  // what the Open dialog is given
+std::wstring answer, fileTypes;  // what the Open dialog is given, and the number and choice of its file types
+int ticks;  // in the dialog; -1 once the answer's name was seen listed
 
+// Goes to the answer's folder as a user typing it would, waits to see the name listed (given up
+// after a while, so a broken filter cannot hang the test), then chooses it.
 void CALLBACK AnswerOpenDialog(HWND, UINT, UINT_PTR, DWORD) {
     HWND dialog = FindVisibleWindow(nullptr, L"#32770");
     if (!dialog) return;
     HWND edit = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
+    if (ticks++ == 0) {
+        SetWindowTextW(edit, answer.substr(0, answer.rfind(L'\\')).c_str());
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        return;
+    }
+    std::wstring name = answer.substr(answer.rfind(L'\\') + 1);
+    LVFINDINFOW find = {LVFI_STRING, name.c_str()};
+    HWND list = FindVisibleWindow(dialog, WC_LISTVIEWW);
+    bool listed = list && SendMessageW(list, LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)) >= 0;
+    if (!listed && ticks < 40) return;
+    if (listed) ticks = -1;
+    wchar_t types[100] = {};
+    GetDlgItemTextW(dialog, cmb1, types, 100);
+    fileTypes = std::to_wstring(SendDlgItemMessageW(dialog, cmb1, CB_GETCOUNT, 0, 0)) + L" " + types;
     SetWindowTextW(edit, answer.c_str());
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-}
-
-std::wstring Wide(const std::string& ansi) {
-    wchar_t wide[MAX_PATH] = {};
-    MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, wide, MAX_PATH);
-    return wide;
 }
 }  // namespace
 
@@ -40,8 +51,8 @@ TEST_F(FileNamesTest, NamesOfEveryScriptOpenFromTheCommandLineADropTheOpenDialog
     std::string folder = TestScratchFolder("unicode-names");
     for (std::wstring name : {L"한국어.avi", L"中文名字.avi", L"🎬 movie.avi", L"Łódź.avi", L"日本語の映画.avi"}) {
         SCOPED_TRACE(AnsiOf(name));
-        std::wstring wide = Wide(folder) + L"\\" + name;
-        ASSERT_TRUE(CopyFileW(Wide(TestMediaPath("clip.avi")).c_str(), wide.c_str(), FALSE));
+        std::wstring wide = WideOf(folder) + L"\\" + name;
+        ASSERT_TRUE(CopyFileW(WideOf(TestMediaPath("clip.avi")).c_str(), wide.c_str(), FALSE));
         std::string path = AnsiOf(wide);
 
         commandLine = "\"" + path + "\"";
@@ -52,9 +63,11 @@ TEST_F(FileNamesTest, NamesOfEveryScriptOpenFromTheCommandLineADropTheOpenDialog
         ExpectPlaying(name, "drop");
 
         answer = wide;
+        ticks = 0;
         UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerOpenDialog);
         Command(ID_FILE_OPEN_CMD);
         KillTimer(nullptr, timer);
+        EXPECT_EQ(-1, ticks) << "not listed in its folder";
         ExpectPlaying(name, "Open dialog");
 
         std::string shortcut = AnsiOf(wide + L".lnk");
@@ -62,12 +75,13 @@ TEST_F(FileNamesTest, NamesOfEveryScriptOpenFromTheCommandLineADropTheOpenDialog
         SendMessageW(window->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropHandle({shortcut})), 0);
         ExpectPlaying(name, "shortcut");
     }
+    EXPECT_EQ(L"1 \u5168\u3066\u306e\u30d5\u30a1\u30a4\u30eb (*.*)", fileTypes);  // 全てのファイル
 }
 
 // Three bytes a Hangul character: the path fits the platform's limit of characters, not the
 // player's 260 bytes. Cut to 259 bytes it would name another file, which must not open instead.
 TEST_F(FileNamesTest, APathLongerThanTheBufferIsRefusedWholeNotCutIntoAnothersName) {
-    std::wstring folder = Wide(TestScratchFolder("unicode-long"));
+    std::wstring folder = WideOf(TestScratchFolder("unicode-long"));
     folder += L"\\" + std::wstring(45, L'가');  // a Linux name holds 255 bytes: two folders
     CreateDirectoryW(folder.c_str(), nullptr);
     folder += L"\\" + std::wstring(252 - AnsiOf(folder).size(), L'x');  // "\\a.avi" then ends at byte 259
@@ -75,7 +89,7 @@ TEST_F(FileNamesTest, APathLongerThanTheBufferIsRefusedWholeNotCutIntoAnothersNa
     // One byte over (260) is the first length that no longer fits.
     std::wstring cutName = folder + L"\\a.avi", fullName = cutName + L"\u3042\u3042.avi", oneOver = cutName + L"x";
     for (const std::wstring& name : {cutName, fullName, oneOver})
-        ASSERT_TRUE(CopyFileW(Wide(TestMediaPath("clip.avi")).c_str(), name.c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(WideOf(TestMediaPath("clip.avi")).c_str(), name.c_str(), FALSE));
     ASSERT_EQ(259u, AnsiOf(cutName).size());
     for (const std::wstring& name : {fullName, oneOver}) {
         std::string path = AnsiOf(name);

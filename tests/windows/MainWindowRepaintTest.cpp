@@ -2,22 +2,8 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "framework/Scoped.h"
 
 namespace {
-// The screen's pixels inside r.
-std::vector<BYTE> ScreenPixels(const RECT& r) {
-    int w = r.right - r.left, h = r.bottom - r.top;
-    ScopedGetDC screen(nullptr);
-    ScopedDC memory(CreateCompatibleDC(screen));
-    ScopedGdiObject bitmap(CreateCompatibleBitmap(screen, w, h));
-    {
-        ScopedSelect select(memory.Get(), bitmap.Get());  // and out again before the bits are read
-        BitBlt(memory.Get(), 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    }
-    return Pixels24(bitmap.Bitmap(), w, h);
-}
-
 size_t DifferingPixels(const std::vector<BYTE>& a, const std::vector<BYTE>& b) {
     size_t count = 0;
     for (size_t i = 0; i + 2 < a.size() && i + 2 < b.size(); i += 3)
@@ -31,25 +17,26 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         SetWindowPos(window->m_hWnd, nullptr, 40, 30, 360, 360, SWP_NOZORDER);
+        ASSERT_EQ(1, window->OpenMedia(TestMediaPath("still160.avi").c_str(), true));
     }
-    RECT Video() const { return WindowRectOf(Child(IDC_VIDEOHOST)); }
+    std::vector<BYTE> Video() const { return ScreenPixels(WindowRectOf(Child(IDC_VIDEOHOST))); }
     // A menu opened and closed with the keys, then the window minimized and restored: the picture
     // must be as it was, still paused at the same position.
     void CoverAndCompare(const char* when) {
         PumpAsDialog(500);
         std::wstring clock = PaneText(1);
-        std::vector<BYTE> before = ScreenPixels(Video());
+        std::vector<BYTE> before = Video();
         SetForegroundWindow(window->m_hWnd);
         SetFocus(Child(IDC_VIDEOHOST));
         PlayInput({KeyStep(VK_F10, false), KeyStep(VK_F10, true), KeyStep(VK_DOWN, false), KeyStep(VK_DOWN, true, 300),
                    KeyStep(VK_ESCAPE, false), KeyStep(VK_ESCAPE, true, 100), KeyStep(VK_ESCAPE, false), KeyStep(VK_ESCAPE, true)},
                   [&] { PumpAsDialog(); }, 500);
-        EXPECT_EQ(0u, DifferingPixels(before, ScreenPixels(Video()))) << when << ", after the menu";
+        EXPECT_EQ(0u, DifferingPixels(before, Video())) << when << ", after the menu";
         ShowWindow(window->m_hWnd, SW_MINIMIZE);
         PumpAsDialog(300);
         ShowWindow(window->m_hWnd, SW_RESTORE);
         PumpAsDialog(800);
-        EXPECT_EQ(0u, DifferingPixels(before, ScreenPixels(Video()))) << when << ", after minimizing";
+        EXPECT_EQ(0u, DifferingPixels(before, Video())) << when << ", after minimizing";
         EXPECT_FALSE(Playing()) << when;
         SendMessageW(window->m_hWnd, UM_UPDATEPOSITION, 0, 0);
         EXPECT_EQ(clock, PaneText(1)) << when;
@@ -59,7 +46,6 @@ protected:
 // At the end of the stream the renderer holds no frame to give back; the picture comes back
 // through the graph itself, and neither the state nor the position may show it.
 TEST_F(MainWindowRepaintTest, PausedPictureComesBackAfterAMenuOrAMinimizeCoveredItMidClipAndAtTheEnd) {
-    ASSERT_EQ(1, window->OpenMedia(TestMediaPath("still160.avi").c_str(), true));
     PumpAsDialog(1000);
     Command(ID_PLAY_PAUSE);
     CoverAndCompare("paused mid-clip");
@@ -71,7 +57,6 @@ TEST_F(MainWindowRepaintTest, PausedPictureComesBackAfterAMenuOrAMinimizeCovered
 // The window narrows to the picture while paused, the menu bar wraps onto a second line and the
 // bar moves down by that line: where it was, inside the picture, no copy of it may stay.
 TEST_F(MainWindowRepaintTest, StatusBarIsDrawnOnceWhenTheMenuBarWrapsAroundAPausedPicture) {
-    ASSERT_EQ(1, window->OpenMedia(TestMediaPath("still160.avi").c_str(), true));
     Command(ID_PLAY_PAUSE);
     Command(ID_SIZE_200);
     PumpAsDialog(300);
@@ -81,7 +66,7 @@ TEST_F(MainWindowRepaintTest, StatusBarIsDrawnOnceWhenTheMenuBarWrapsAroundAPaus
     ASSERT_TRUE(GetMenuBarInfo(window->m_hWnd, OBJID_MENU, 0, &menuBar));
     ASSERT_GT(menuBar.rcBar.bottom - menuBar.rcBar.top, GetSystemMetrics(SM_CYMENU) + 4);  // two lines
 
-    RECT bar = WindowRectOf(GetDlgItem(window->m_hWnd, IDC_STATUSBAR));
+    RECT bar = WindowRectOf(Child(IDC_STATUSBAR));
     RECT texts = bar;  // the panes' texts, without the edges that a copy inside the picture loses
     InflateRect(&texts, -8, -3);
     std::vector<BYTE> own = ScreenPixels(texts);

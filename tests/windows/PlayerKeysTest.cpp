@@ -1,7 +1,8 @@
 // A movie watcher's hands on the real window: keys, wheel notches and media keys sent as real input.
 #include "MainWindowFixture.h"
 #include "audio/MasterVolume.h"
-#include "framework/Scoped.h"
+#include "audio/WinmmLibrary.h"
+#include "framework/CWinApp.h"
 #include "media/directshow/DirectShowServices.h"
 
 namespace {
@@ -33,19 +34,7 @@ protected:
         unsigned short level = 0;
         return MasterVolume().GetVolume(&level, 0) ? level : 0;
     }
-    std::vector<BYTE> Picture() {
-        HWND video = GetWindow(Child(IDC_VIDEOHOST), GW_CHILD);
-        RECT r = {};
-        GetClientRect(video, &r);
-        ScopedGetDC screen(video);
-        ScopedDC memory(CreateCompatibleDC(screen));
-        ScopedGdiObject bitmap(CreateCompatibleBitmap(screen, r.right, r.bottom));
-        {
-            ScopedSelect selected(memory.Get(), bitmap.Get());
-            BitBlt(memory.Get(), 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
-        }
-        return Pixels24(bitmap.Bitmap(), r.right, r.bottom);
-    }
+    std::vector<BYTE> Picture() { return ScreenPixels(WindowRectOf(GetWindow(Child(IDC_VIDEOHOST), GW_CHILD))); }
 };
 }  // namespace
 
@@ -115,25 +104,33 @@ TEST_F(PlayerKeysTest, WheelNotchesOverTheWindowMoveTheVolumeTwoPercentWhileTheF
     Wheel(GetDlgItem(Panel(), IDC_FILTER_LIST), 3);
     EXPECT_NEAR(65535 * 0.9, Volume(), 5);
 
-    // The volume dialog follows a notch at once, over itself or over the disabled main window.
+    // The volume command runs its dialog modally over the disabled window, focus on the trackbar;
+    // a notch over the dialog takes the window's step, and the trackbar follows at once.
     static HWND main;
     static std::vector<int> positions;
+    CWinApp app;  // whose main window owns the dialog
+    app.m_pMainWnd = window;
     main = window->m_hWnd;
     positions.clear();
     UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
         HWND dialog = FindVisibleWindow(nullptr, L"#32770", main);
         HWND track = dialog ? GetDlgItem(dialog, IDC_VOLUME_TRACKBAR) : nullptr;
         if (!track) return;
+        if (positions.empty() && (IsWindowEnabled(main) || GetWindow(dialog, GW_OWNER) != main || GetFocus() != track))
+            positions.push_back(-1);
         positions.push_back(static_cast<int>(SendMessageW(track, TBM_GETPOS, 0, 0)));
-        if (positions.size() < 3)
-            WheelOver(positions.size() == 1 ? track : GetDlgItem(main, IDC_VIDEOHOST), 1);
+        if (positions.size() < 2)
+            WheelOver(track, 1);
         else
             PostMessageW(dialog, WM_CLOSE, 0, 0);
     });
     Command(ID_VOLUME);
     KillTimer(nullptr, timer);
-    EXPECT_EQ((std::vector<int>{5, 4, 3}), positions);
-    EXPECT_NEAR(65535 * 0.94, Volume(), 5);
+    EXPECT_EQ((std::vector<int>{5, 4}), positions);
+    EXPECT_NEAR(65535 * 0.92, Volume(), 5);
+    EXPECT_TRUE(IsWindowEnabled(main));
+    window->DestroyWindow();  // the library is bound for the window's life
+    EXPECT_EQ(nullptr, WinmmLibrary::Instance().Handle());
 }
 
 TEST_F(PlayerKeysTest, MediaKeysActOncePerPressAndAppCommandsAlike) {
