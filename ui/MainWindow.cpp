@@ -286,10 +286,9 @@ bool MainWindow::OnCommand(UINT id) {
 }
 
 void MainWindow::RunVolumeDialog() {
+    // The wheel turns its trackbar then: this window is disabled meanwhile and hears no wheel.
     VolumeDialog volume;
-    openVolumeDialog = &volume;  // the wheel over this window moves it too
     volume.DoModal();
-    openVolumeDialog = nullptr;
 }
 
 void MainWindow::RunAboutBox() {

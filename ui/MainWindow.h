@@ -25,7 +25,6 @@ class VideoHostWindow;
 class MainStatusBar;
 class SeekSlider;
 class MediaInfoPanel;
-class VolumeDialog;
 
 const UINT kPositionTimerId = 10;
 const UINT kPositionTimerPeriod = 200;
@@ -168,7 +167,6 @@ private:
     HACCEL playerKeys = nullptr;  // translated after accelerators
     int wheelPending = 0;         // wheel movement short of a notch
     WPARAM mediaKeyActed = 0;     // the media key whose app command came ahead of its key-down
-    VolumeDialog* openVolumeDialog = nullptr;  // while the volume command runs
     int showStatusBar = 1;
     int showSeekSlider = 1;  // stored and restored; nothing on screen depends on it
     int showToolbar = 1;

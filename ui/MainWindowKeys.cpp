@@ -3,7 +3,6 @@
 #include "audio/MasterVolume.h"
 #include "audio/VolumeSteps.h"
 #include "panels/MediaInfoPanel.h"
-#include "panels/VolumeDialog.h"
 #include "resources/resource.h"
 #include "ui/MainWindow.h"
 #include "ui/SeekSteps.h"
@@ -101,6 +100,5 @@ bool MainWindow::RouteWheel(const MSG& msg) {
 // window disabled; the dialog then shows the new level at once.
 void MainWindow::TurnVolume(int delta) {
     int notches = TakeWheelNotches(&wheelPending, delta);
-    if (notches != 0 && MasterVolume().StepVolume(notches, kWaveOutDevice) && openVolumeDialog)
-        openVolumeDialog->ShowMixerState();
+    if (notches != 0) MasterVolume().StepVolume(notches, kWaveOutDevice);
 }
