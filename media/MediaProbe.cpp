@@ -13,6 +13,7 @@
 
 #include "framework/Scoped.h"
 #include "media/BoundedCall.h"
+#include "media/BoundedRender.h"
 #include "media/directshow/ScopedMediaType.h"
 #include "media/PathText.h"
 #include "media/directshow/DirectShowServices.h"

@@ -1,6 +1,6 @@
 #include "media/PlaybackSession.h"
 
-#include "media/BoundedCall.h"
+#include "media/BoundedRender.h"
 #include "media/FilterEntry.h"
 #include "media/PathText.h"
 #include "media/directshow/DirectShowServices.h"
