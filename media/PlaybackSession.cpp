@@ -1,6 +1,8 @@
 #include "media/PlaybackSession.h"
 
-#include "media/BoundedRender.h"
+#include <cstring>
+
+#include "media/BoundedCall.h"
 #include "media/FilterEntry.h"
 #include "media/PathText.h"
 #include "media/directshow/DirectShowServices.h"
@@ -16,6 +18,23 @@ const LONGLONG kSeekEndMargin = 50000;  // 5 ms: a seek right onto the stop posi
 const LONGLONG kTimePerMillisecond = 10000;
 const long kSeekSettleMs = 500;
 const long kWindowStyle = WS_CHILD | WS_CLIPSIBLINGS;
+
+// Wine 8 fills its lists of sound and MIDI devices the first time a process looks for filters, and
+// not safely on two threads at once: the head start and the probe's detector, reading together,
+// would both do it (scripts/platform/ConcurrentFirstReads.cpp). One look alone first leaves them
+// complete. On a worker, so the window keeps painting meanwhile.
+void LookForFiltersOnce() {
+    static bool looked = false;
+    if (looked) return;
+    looked = true;
+    CallWithinLimit([] {
+        ScopedCom<IFilterMapper2> mapper;
+        ScopedCom<IEnumMoniker> found;
+        if (SUCCEEDED(CreateFilterMapper(mapper.Out())) && mapper)
+            mapper->EnumMatchingFilters(found.Out(), 0, FALSE, MERIT_DO_NOT_USE, FALSE, 0, nullptr, nullptr, nullptr,
+                                        FALSE, FALSE, 0, nullptr, nullptr, nullptr);
+    });
+}
 }  // namespace
 
 PlaybackSession::PlaybackSession() = default;
@@ -33,8 +52,9 @@ uint32_t PlaybackSession::ToMilliseconds(LONGLONG time) {
 bool PlaybackSession::BuildGraph(const char* path, HWND owner, const RECT* videoRect, LONGLONG start, LONGLONG stop,
                                  bool startPaused) {
     if (state == SessionRunning) return false;
-    // A paused graph left open by the caller would otherwise lose its references here.
-    if (state != SessionClosed) Close();
+    // A paused graph left open by the caller would otherwise lose its references here; a head
+    // start for another file is of no use.
+    if (state != SessionClosed || (graph && !(path && strcmp(headStartPath, path) == 0))) Close();
     // The build replaces the poll anyway; stopping it now keeps ticks out of a half-built graph
     // should anything in the build dispatch messages.
     StopTimer();
@@ -44,7 +64,7 @@ bool PlaybackSession::BuildGraph(const char* path, HWND owner, const RECT* video
         rect = *videoRect;
     else
         GetClientRect(owner, &rect);
-    if (!path || !CreateGraph(path)) return FailBuild();
+    if (!path || !(graph ? FinishRender() && QueryControls() : CreateGraph(path))) return FailBuild();
 
     mediaSeeking->SetTimeFormat(&TIME_FORMAT_MEDIA_TIME);
     AttachVideoWindow(owner, rect);
@@ -64,12 +84,33 @@ bool PlaybackSession::BuildGraph(const char* path, HWND owner, const RECT* video
     return true;
 }
 
+bool PlaybackSession::StartBuild(const char* path) {
+    if (state != SessionClosed) return false;
+    Close();
+    // A tick finds a closed session and would close it, head start and all.
+    StopTimer();
+    WCHAR widePath[MAX_PATH] = {};
+    if (!path || !WidePath(path, widePath)) return false;
+    LookForFiltersOnce();
+    if (FAILED(CreateFilterGraph(graph.Out())) || !graph) return false;
+    lstrcpynA(headStartPath, path, MAX_PATH);
+    // A render that cannot begin leaves a head start that failed, as the render itself would have.
+    headStart.Start(graph.Get(), widePath);
+    return true;
+}
+
+bool PlaybackSession::FinishRender() { return graph && SUCCEEDED(headStart.Finish()); }
+
 bool PlaybackSession::CreateGraph(const char* path) {
     WCHAR widePath[MAX_PATH] = {};
     if (!WidePath(path, widePath)) return false;
     if (FAILED(CreateFilterGraph(graph.Out())) || !graph) return false;
     // A damaged file can keep the build from ever returning: it is then refused like any other.
     if (FAILED(RenderFileWithinLimit(graph.Get(), widePath))) return false;
+    return QueryControls();
+}
+
+bool PlaybackSession::QueryControls() {
     if (FAILED(graph->QueryInterface(IID_IMediaControl, mediaControl.OutVoid())) || !mediaControl) return false;
     if (FAILED(graph->QueryInterface(IID_IVideoWindow, videoWindow.OutVoid())) || !videoWindow) return false;
     if (FAILED(graph->QueryInterface(IID_IMediaEvent, mediaEvent.OutVoid())) || !mediaEvent) return false;
@@ -108,6 +149,9 @@ bool PlaybackSession::FailBuild() {
 }
 
 bool PlaybackSession::Close() {
+    // A head start still rendering is waited for, so nothing of it outlives the close.
+    headStart.Finish();
+    headStartPath[0] = '\0';
     if (mediaControl) mediaControl->Stop();
     if (videoWindow) {
         videoWindow->put_Visible(OAFALSE);

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "framework/Scoped.h"
+#include "media/BoundedRender.h"
 #include "media/FilterList.h"
 
 enum SessionState {
@@ -23,6 +24,13 @@ public:
     PlaybackSession(const PlaybackSession&) = delete;
     PlaybackSession& operator=(const PlaybackSession&) = delete;
 
+    // A head start for BuildGraph of the same file: the graph is created and the file rendered on
+    // a worker while the caller reads the file in other ways. The graph stays unseen (no window,
+    // never paused or run) until BuildGraph takes it up; Close throws it away. False when no graph
+    // could be created, and BuildGraph then does it all itself.
+    bool StartBuild(const char* path);
+    // Waits for the head start's rendering: true once Graph() holds the rendered file.
+    bool FinishRender();
     // videoRect null = the owner's whole client area. The caller closes the session first.
     bool BuildGraph(const char* path, HWND owner, const RECT* videoRect, LONGLONG start, LONGLONG stop,
                     bool startPaused);
@@ -56,6 +64,7 @@ public:
 private:
     static void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD);
     bool CreateGraph(const char* path);
+    bool QueryControls();
     void AttachVideoWindow(HWND owner, const RECT& rect);
     void ApplyPositions(LONGLONG start, LONGLONG stop);
     bool FailBuild();
@@ -78,4 +87,7 @@ private:
     ScopedCom<IGraphBuilder> graph;
     UINT_PTR timerId = 0;
     FilterList filters;
+    // The file of the head start, and its rendering.
+    char headStartPath[MAX_PATH] = "";
+    BoundedRender headStart;
 };

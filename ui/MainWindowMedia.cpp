@@ -4,6 +4,7 @@
 
 #include "controls/VideoHostWindow.h"
 #include "framework/ResourceString.h"
+#include "media/MediaProbe.h"
 #include "media/PathText.h"
 #include "media/ShellUtil.h"
 #include "panels/MediaInfoPanel.h"
@@ -48,7 +49,11 @@ int MainWindow::OpenMedia(const char* path, bool play) {
     if (length < sizeof(working)) {
         memcpy(working, path, length + 1);
         ResolveIfShortcut(working);
+        // The playing graph is built while the probe reads the file, each on a worker of its own;
+        // a file the probe refuses takes that graph with it, unseen and never run.
+        if (!RefusedByName(working)) session.StartBuild(working);
         if (media.Probe(working)) {
+            if (session.FinishRender()) media.TakeVideoSize(session.Graph());
             RECT dest = {};
             bool hasDest = VideoDestRect(&dest);
             StartPositionTimer();
@@ -63,6 +68,8 @@ int MainWindow::OpenMedia(const char* path, bool play) {
         }
     }
 
+    // A refused file's graph may still be rendering: it goes while the wait cursor shows.
+    if (!opened) session.Close();
     SetCursor(previousCursor);
     if (!opened) CloseMedia();
     NoteOpenResult(opened, path, working);
