@@ -22,18 +22,19 @@ const long kWindowStyle = WS_CHILD | WS_CLIPSIBLINGS;
 // Wine 8 fills its lists of sound and MIDI devices the first time a process looks for filters, and
 // not safely on two threads at once: the head start and the probe's detector, reading together,
 // would both do it (scripts/platform/ConcurrentFirstReads.cpp). One look alone first leaves them
-// complete. On a worker, so the window keeps painting meanwhile.
-void LookForFiltersOnce() {
-    static bool looked = false;
-    if (looked) return;
-    looked = true;
-    CallWithinLimit([] {
-        ScopedCom<IFilterMapper2> mapper;
-        ScopedCom<IEnumMoniker> found;
-        if (SUCCEEDED(CreateFilterMapper(mapper.Out())) && mapper)
-            mapper->EnumMatchingFilters(found.Out(), 0, FALSE, MERIT_DO_NOT_USE, FALSE, 0, nullptr, nullptr, nullptr,
-                                        FALSE, FALSE, 0, nullptr, nullptr, nullptr);
-    });
+// complete.
+void LookForFilters() {
+    ScopedCom<IFilterMapper2> mapper;
+    ScopedCom<IEnumMoniker> found;
+    if (SUCCEEDED(CreateFilterMapper(mapper.Out())) && mapper)
+        mapper->EnumMatchingFilters(found.Out(), 0, FALSE, MERIT_DO_NOT_USE, FALSE, 0, nullptr, nullptr, nullptr,
+                                    FALSE, FALSE, 0, nullptr, nullptr, nullptr);
+}
+
+bool filterLookStarted = false;
+BoundedCall& FilterLook() {
+    static BoundedCall look;
+    return look;
 }
 }  // namespace
 
@@ -91,12 +92,19 @@ bool PlaybackSession::StartBuild(const char* path) {
     StopTimer();
     WCHAR widePath[MAX_PATH] = {};
     if (!path || !WidePath(path, widePath)) return false;
-    LookForFiltersOnce();
+    PrepareFirstBuild();
+    FilterLook().Finish();
     if (FAILED(CreateFilterGraph(graph.Out())) || !graph) return false;
     lstrcpynA(headStartPath, path, MAX_PATH);
     // A render that cannot begin leaves a head start that failed, as the render itself would have.
     headStart.Start(graph.Get(), widePath);
     return true;
+}
+
+void PlaybackSession::PrepareFirstBuild() {
+    if (filterLookStarted) return;
+    filterLookStarted = true;
+    FilterLook().Start(LookForFilters);
 }
 
 bool PlaybackSession::FinishRender() { return graph && SUCCEEDED(headStart.Finish()); }

@@ -31,6 +31,9 @@ public:
     bool StartBuild(const char* path);
     // Waits for the head start's rendering: true once Graph() holds the rendered file.
     bool FinishRender();
+    // Begins on a worker what the first head start of a process needs before it reads, so that a
+    // file named at start-up finds it done; the head start waits for it otherwise.
+    static void PrepareFirstBuild();
     // videoRect null = the owner's whole client area. The caller closes the session first.
     bool BuildGraph(const char* path, HWND owner, const RECT* videoRect, LONGLONG start, LONGLONG stop,
                     bool startPaused);

@@ -64,6 +64,8 @@ BOOL MainWindow::OnInitDialog() {
 void MainWindow::CreateChildren() {
     if (!m_hWnd) return;
     StartCom();
+    // A file named on the command line opens as soon as the window shows.
+    if (commandLine && *commandLine) PlaybackSession::PrepareFirstBuild();
     WinmmLibrary::Instance().Load();  // without it only the volume dialog does nothing
 
     HICON fresh = LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_MAIN));
