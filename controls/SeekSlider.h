@@ -27,8 +27,6 @@ public:
     int GetPos() const { return position; }
     bool IsTracking() const { return tracking; }
     void SetSelection(int start, int end, bool redraw);
-    int SelectionStart() const { return selectionStart; }
-    int SelectionEnd() const { return selectionEnd; }
     // The part under a client point, with the current size and position.
     SliderPart HitTest(POINT point) const;
     RECT ChannelRect() const;

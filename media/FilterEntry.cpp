@@ -5,6 +5,7 @@
 #include <cstring>
 #include <new>
 
+#include "framework/AnsiChars.h"
 #include "framework/Scoped.h"
 #include "media/PathText.h"
 #include "media/directshow/DirectShowServices.h"
@@ -81,9 +82,12 @@ bool FilterEntry::RefreshName() {
     if (FAILED(filter->QueryFilterInfo(&info))) return false;
     ScopedCom<IFilterGraph> infoGraph(info.pGraph);
     info.achName[MAX_FILTER_NAME - 1] = L'\0';
+    // Converted whole, then cut to its 256 bytes between characters: a UTF-8 name may not fit,
+    // and a conversion that runs out of room leaves no telling what it wrote.
+    char whole[4 * MAX_FILTER_NAME] = {};
+    WideCharToMultiByte(CP_ACP, 0, info.achName, -1, whole, sizeof(whole), nullptr, nullptr);
     char narrow[kNameBytes] = {};
-    WideCharToMultiByte(CP_ACP, 0, info.achName, -1, narrow, kNameBytes, nullptr, nullptr);
-    narrow[kNameBytes - 1] = '\0';
+    memcpy(narrow, whole, WholeCharPrefix(whole, kNameBytes - 1, AnsiCharRule()));
     try {
         name = narrow;
     } catch (...) {

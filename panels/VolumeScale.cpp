@@ -29,7 +29,3 @@ double TrackPositionToFraction(int position) {
 unsigned FractionToLevel(double fraction) {
     return static_cast<unsigned>(ClampFraction(fraction) * kMixerLevelMax);
 }
-
-int LevelToTrackPosition(unsigned level) { return FractionToTrackPosition(LevelToFraction(level)); }
-
-unsigned TrackPositionToLevel(int position) { return FractionToLevel(TrackPositionToFraction(position)); }

@@ -1,7 +1,7 @@
 #pragma once
 // The volume dialog's scale: mixer levels 0 (silent) to 65535 (loudest) against the positions
 // of a vertical trackbar of 0 to 50, whose top (0) is the loudest. Plain arithmetic, in double
-// precision and truncated toward zero, so the round trips below hold exactly.
+// precision and truncated toward zero.
 
 const int kVolumeTrackMax = 50;
 const unsigned kMixerLevelMax = 65535;
@@ -14,7 +14,3 @@ int FractionToTrackPosition(double fraction);
 double TrackPositionToFraction(int position);
 // The mixer level to write for a fraction; outside 0.0 to 1.0, and not a number, are held in range.
 unsigned FractionToLevel(double fraction);
-
-// The two conversions the dialog makes: what a level shows as, and what a position writes.
-int LevelToTrackPosition(unsigned level);
-unsigned TrackPositionToLevel(int position);

@@ -260,25 +260,10 @@ bool MainWindow::OnCommand(UINT id) {
     case ID_APP_EXIT_CMD: SendMessageW(m_hWnd, WM_CLOSE, 0, 0); break;
     case ID_PLAY_PAUSE: TogglePlayPause(); break;
     case ID_STOP: StopPlayback(); break;
-    case ID_VOLUME: {
-        VolumeDialog volume;
-        openVolumeDialog = &volume;  // the wheel over this window moves it too
-        volume.DoModal();
-        openVolumeDialog = nullptr;
-        break;
-    }
-    case ID_VIEW_TOOLBAR:
-        showToolbar = !showToolbar;
-        ApplyBarVisibility();
-        break;
-    case ID_VIEW_STATUSBAR:
-        showStatusBar = !showStatusBar;
-        ApplyBarVisibility();
-        break;
-    case ID_VIEW_INFOPANEL:
-        showInfoPanel = !showInfoPanel;
-        ApplyBarVisibility();
-        break;
+    case ID_VOLUME: RunVolumeDialog(); break;
+    case ID_VIEW_TOOLBAR: ToggleBar(&showToolbar); break;
+    case ID_VIEW_STATUSBAR: ToggleBar(&showStatusBar); break;
+    case ID_VIEW_INFOPANEL: ToggleBar(&showInfoPanel); break;
     case ID_VIEW_FULLSCREEN:
         if (!(IsZoomed(m_hWnd) && !modes.FullScreen())) SetWindowMode(ModeFullScreen);
         break;
@@ -293,17 +278,30 @@ bool MainWindow::OnCommand(UINT id) {
         history.Clear();
         RefreshRecentMenu();
         break;
-    case ID_APP_ABOUT_CMD: {
-        AboutDialog about(this);  // disabled meanwhile, whoever the application's main window is
-        about.DoModal();
-        break;
-    }
+    case ID_APP_ABOUT_CMD: RunAboutBox(); break;
     default:
         if (id < ID_RECENT_FIRST || id > ID_RECENT_LAST) return OnPlayerCommand(id);
         OpenRecent(id);
         break;
     }
     return true;
+}
+
+void MainWindow::RunVolumeDialog() {
+    VolumeDialog volume;
+    openVolumeDialog = &volume;  // the wheel over this window moves it too
+    volume.DoModal();
+    openVolumeDialog = nullptr;
+}
+
+void MainWindow::RunAboutBox() {
+    AboutDialog about(this);  // disabled meanwhile, whoever the application's main window is
+    about.DoModal();
+}
+
+void MainWindow::ToggleBar(int* shown) {
+    *shown = !*shown;
+    ApplyBarVisibility();
 }
 
 void MainWindow::TogglePlayPause() {

@@ -111,6 +111,9 @@ private:
     // Keys, commands and the mouse.
     bool TranslateKey(MSG* msg);
     bool OnCommand(UINT id);
+    void RunVolumeDialog();
+    void RunAboutBox();
+    void ToggleBar(int* shown);
     void ShowContextMenu(LPARAM lParam);
     void ShowHelpPage();
     void ToggleTopmost();
@@ -139,8 +142,10 @@ private:
     // Layout and modes.
     LayoutState CurrentLayoutState() const;
     bool LayoutRect(RECT* rect, RECT (*rectOf)(const LayoutState&)) const;
+    ModeSnapshot TakeModeSnapshot() const;
     void EnterWindowMode(int requested);
     void LeaveWindowMode();
+    void NudgeLayout();
     void ShowBars(const BarFlags& bars, bool show);
 
     // Still capture.

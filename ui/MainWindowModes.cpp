@@ -43,16 +43,21 @@ void MainWindow::ShowBars(const BarFlags& bars, bool show) {
     if (bars.infoPanel) ShowChild(infoPanel.get(), show);
 }
 
-void MainWindow::EnterWindowMode(int requested) {
-    HWND host = HandleOf(videoHost.get());
+ModeSnapshot MainWindow::TakeModeSnapshot() const {
     ModeSnapshot saved = {};
     GetWindowRect(m_hWnd, &saved.savedWindowRect);
-    if (host) GetWindowRect(host, &saved.savedVideoRect);
+    if (HWND host = HandleOf(videoHost.get())) GetWindowRect(host, &saved.savedVideoRect);
     saved.savedBars = {showToolbar, showSeekSlider, showStatusBar, showInfoPanel};
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof(placement);
     GetWindowPlacement(m_hWnd, &placement);
     saved.savedNormalRect = placement.rcNormalPosition;
+    return saved;
+}
+
+void MainWindow::EnterWindowMode(int requested) {
+    HWND host = HandleOf(videoHost.get());
+    ModeSnapshot saved = TakeModeSnapshot();
     modes.Enter(requested, saved);
 
     ShowBars({1, 1, 1, showInfoPanel}, false);
@@ -113,9 +118,12 @@ void MainWindow::LeaveWindowMode() {
     SetOnTop(m_hWnd, topmost != 0);
     modes.Leave();
     ApplyBarVisibility();
+    NudgeLayout();
+}
 
-    // The restored frame changes the client area without a size change of the window
-    // itself; a one-pixel nudge forces the size message that lays the children out again.
+// The restored frame changes the client area without a size change of the window itself; a
+// one-pixel nudge forces the size message that lays the children out again.
+void MainWindow::NudgeLayout() {
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof(placement);
     if (GetWindowPlacement(m_hWnd, &placement)) {

@@ -21,7 +21,16 @@ int Cycles(int reduced, int full) {
 
 using Field = long ProcessCounters::*;
 const Field kCounts[] = {&ProcessCounters::handles, &ProcessCounters::gdiObjects, &ProcessCounters::userObjects,
-                         &ProcessCounters::threads};
+                         &ProcessCounters::threads, &ProcessCounters::linuxThreads, &ProcessCounters::descriptors};
+using ByteField = long long ProcessCounters::*;
+const ByteField kBytes[] = {&ProcessCounters::privateBytes, &ProcessCounters::anonymousBytes};
+
+// Under Wine the Linux process's anonymous memory, read exactly; elsewhere Windows' private bytes.
+ByteField MemoryField() {
+    static const ByteField field =
+        ReadProcessCounters().anonymousBytes >= 0 ? &ProcessCounters::anonymousBytes : &ProcessCounters::privateBytes;
+    return field;
+}
 
 // The least of a few readings a little apart: the platform holds a region or a thread for a moment
 // now and then, while what a cycle leaks shows in every reading.
@@ -31,7 +40,7 @@ ProcessCounters SettledCounters() {
         PumpMessages(100);
         ProcessCounters now = ReadProcessCounters();
         for (Field field : kCounts) least.*field = std::min(least.*field, now.*field);
-        least.privateBytes = std::min(least.privateBytes, now.privateBytes);
+        for (ByteField field : kBytes) least.*field = std::min(least.*field, now.*field);
     }
     return least;
 }
@@ -45,10 +54,11 @@ ProcessCounters Measure(const char* label, int warmUp, int count, const std::fun
     double ms = static_cast<double>(GetTickCount() - start) / count;
     ProcessCounters after = SettledCounters();
     for (Field field : kCounts) g.*field = after.*field - g.*field;
-    g.privateBytes = after.privateBytes - g.privateBytes;
+    for (ByteField field : kBytes) g.*field = after.*field - g.*field;
     printf("[ soak     ] %-26s %4d cycles: %7.1f ms/cycle; growth: handles %+ld, GDI %+ld, USER %+ld, threads %+ld, "
-           "private %+lld bytes\n",
-           label, count, ms, g.handles, g.gdiObjects, g.userObjects, g.threads, g.privateBytes);
+           "private %+lld bytes; Linux: threads %+ld, descriptors %+ld, anonymous %+lld bytes\n",
+           label, count, ms, g.handles, g.gdiObjects, g.userObjects, g.threads, g.privateBytes, g.linuxThreads,
+           g.descriptors, g.anonymousBytes);
     fflush(stdout);
     return g;
 }
@@ -60,13 +70,13 @@ ProcessCounters MeasureTwice(const char* label, int warmUp, int count, const std
     ProcessCounters least = Measure(label, warmUp, count, cycle);
     ProcessCounters second = Measure(label, 0, count, cycle);
     for (Field field : kCounts) least.*field = std::min(least.*field, second.*field);
-    least.privateBytes = std::min(least.privateBytes, second.privateBytes);
+    for (ByteField field : kBytes) least.*field = std::min(least.*field, second.*field);
     return least;
 }
 
 void ExpectNoGrowth(const ProcessCounters& g) {
     for (Field field : kCounts) EXPECT_LE(g.*field, 0);
-    EXPECT_LT(g.privateBytes, kMemoryAllowance);
+    EXPECT_LT(g.*MemoryField(), kMemoryAllowance);
 }
 
 // What the platform itself keeps for one open, done bare: a media detector on the file, a graph
@@ -110,14 +120,19 @@ TEST_F(LongRunTest, OpenCloseCyclesKeepNoMoreThanThePlatformDoes) {
         window->CloseMedia();
     });
     auto platformShare = [&](double bareGrowth) { return bareGrowth > 0 ? bareGrowth * count / bareCount : 0.0; };
-    EXPECT_LE(ours.handles, platformShare(bare.handles));
+    // The thread each open leaves (the audio output's) is now and then not yet counted at a
+    // reading, so the bare run may read a thread and its handle short, which its share magnifies.
+    EXPECT_LE(ours.handles, platformShare(bare.handles + 1));
     EXPECT_LE(ours.gdiObjects, 0);
     EXPECT_LE(ours.userObjects, 0);
-    EXPECT_LE(ours.threads, platformShare(bare.threads));
+    EXPECT_LE(ours.threads, platformShare(bare.threads + 1));
+    // The platform's descriptors per open vary between 10 and 11; a graph left with its filters keeps
+    // a dozen more.
+    EXPECT_LE(ours.descriptors, platformShare(bare.descriptors) + count);
     // The platform's own memory per open varies by a few percent from cycle to cycle (about 2.7 MB
     // each), more than the allowance over a run: its share carries a tenth of itself as slack.
-    double platformMemory = platformShare(static_cast<double>(bare.privateBytes));
-    EXPECT_LT(ours.privateBytes - platformMemory, kMemoryAllowance + platformMemory / 10);
+    double platformMemory = platformShare(static_cast<double>(bare.*MemoryField()));
+    EXPECT_LT(ours.*MemoryField() - platformMemory, kMemoryAllowance + platformMemory / 10);
 }
 
 TEST_F(LongRunTest, FullScreenAndFramelessRoundTripsKeepNothing) {

@@ -3,6 +3,10 @@
 #include <psapi.h>
 #include <tlhelp32.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -87,6 +91,50 @@ long ThreadCount() {
     return count;
 }
 
+// Wine's server opens every file, so Z:\proc\self names the server, not us. The getpid system
+// call, which Wine 8 leaves to the kernel, gives the Linux process's own number.
+long LinuxProcessId() {
+    if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) return -1;
+    long id = -1;
+    __asm__ volatile("syscall" : "=a"(id) : "a"(39L) : "rcx", "r11", "memory");
+    return id;
+}
+
+// The number after label in the first line of a /proc file that starts with it, or -1.
+long long ProcField(const std::string& file, const char* label) {
+    FILE* in = fopen(file.c_str(), "rb");
+    if (!in) return -1;
+    long long value = -1;
+    char line[256];
+    size_t length = strlen(label);
+    while (value < 0 && fgets(line, sizeof(line), in))
+        if (strncmp(line, label, length) == 0) value = atoll(line + length);
+    fclose(in);
+    return value;
+}
+
+// With the listing's own (one more than a count from outside): only differences are read.
+long DescriptorCount(const std::string& folder) {
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder + "\\fd\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return -1;
+    long count = 0;
+    do {
+        if (entry.cFileName[0] != '.') ++count;
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    return count;
+}
+
+void ReadLinuxCounters(ProcessCounters* counters) {
+    long id = LinuxProcessId();
+    if (id <= 0) return;
+    std::string folder = "Z:\\proc\\" + std::to_string(id);
+    long long anonymousKb = ProcField(folder + "\\smaps_rollup", "Anonymous:");
+    if (anonymousKb >= 0) counters->anonymousBytes = anonymousKb * 1024;
+    counters->linuxThreads = static_cast<long>(ProcField(folder + "\\status", "Threads:"));
+    counters->descriptors = DescriptorCount(folder);
+}
 }  // namespace
 
 ProcessCounters ReadProcessCounters() {
@@ -106,5 +154,6 @@ ProcessCounters ReadProcessCounters() {
             static_cast<long long>(memory.PrivateUsage > 0 ? memory.PrivateUsage : memory.PagefileUsage);
     }
     counters.threads = ThreadCount();
+    ReadLinuxCounters(&counters);
     return counters;
 }

@@ -51,6 +51,7 @@ TEST(FilterListTest, PropertyPagesOpenOnlyForAFilterThatListsSomeAndEverythingGo
         FakeFilter decoder;
         FakePages pages;
         decoder.name = "Decoder";
+        decoder.infoGraph = &graph;  // the name query hands out a graph reference to give back
         pages.pages = c.pages;
         decoder.pages = c.hasPages ? &pages : nullptr;
         fakeResults = {{"GetPages", c.getPages}, {"PropertyFrame", c.frame}};
@@ -65,6 +66,7 @@ TEST(FilterListTest, PropertyPagesOpenOnlyForAFilterThatListsSomeAndEverythingGo
         EXPECT_TRUE(!pages.lastList || allocator->DidAlloc(pages.lastList) == 0);
         EXPECT_EQ(1u, decoder.refs);
     }
+    EXPECT_EQ(0u, graph.refs);
     allocator->Release();
     SetDirectShowServices(nullptr);
 }

@@ -101,12 +101,8 @@ std::string AnsiOf(const std::wstring& text) {
 }
 
 bool WriteTestFile(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    BOOL ok = bytes.empty() || WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok != FALSE;
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    return static_cast<bool>(file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
 }
 
 std::string ReadTestFile(const std::string& path) {
@@ -164,25 +160,22 @@ HANDLE StartInput(const std::vector<InputStep>& steps) {
 namespace {
 struct WindowSearch {
     const wchar_t* className;
-    HWND except;
-    HWND found;
+    HWND except, found;
 };
 BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM parameter) {
     auto* search = reinterpret_cast<WindowSearch*>(parameter);
     wchar_t name[64] = {};
     GetClassNameW(hwnd, name, 64);
-    if (hwnd == search->except || !IsWindowVisible(hwnd) || lstrcmpW(name, search->className) != 0) return TRUE;
-    search->found = hwnd;
-    return FALSE;
+    bool match = hwnd != search->except && IsWindowVisible(hwnd) && lstrcmpW(name, search->className) == 0;
+    if (match) search->found = hwnd;
+    return !match;
 }
 }  // namespace
 
 HWND FindVisibleWindow(HWND parent, const wchar_t* className, HWND except) {
     WindowSearch search = {className, except, nullptr};
-    if (parent)
-        EnumChildWindows(parent, MatchWindow, reinterpret_cast<LPARAM>(&search));
-    else
-        EnumThreadWindows(GetCurrentThreadId(), MatchWindow, reinterpret_cast<LPARAM>(&search));
+    if (parent) EnumChildWindows(parent, MatchWindow, reinterpret_cast<LPARAM>(&search));
+    else EnumThreadWindows(GetCurrentThreadId(), MatchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -4,7 +4,6 @@
 
 #include "resources/resource.h"
 #include "ui/CommandRules.h"
-#include "ui/WindowModeState.h"
 
 namespace {
 std::set<unsigned> Checked(const CommandState& s) {
@@ -47,32 +46,4 @@ TEST(CommandRules, ChecksAndGreyingFollowTheOpenFileTheBarsAndTheMode) {
         EXPECT_EQ(row.greyed, Greyed(row.state));
         EXPECT_EQ(row.state.running ? 5 : 3, PlayPauseImage(row.state));
     }
-}
-
-TEST(WindowModeState, AnyRequestLeavesTheModeOnAndLeavingRebuildsAFramelessFrameAroundThePicture) {
-    WindowModeState modes;
-    EXPECT_EQ(ModeChangeNone, modes.ChangeFor(2));
-    EXPECT_EQ(ModeChangeEnter, modes.ChangeFor(ModeFrameless));
-    ModeSnapshot saved = {{1, 1, 0, 1}, {10, 10, 410, 310}, {100, 100, 500, 400}, {104, 150, 496, 380}};
-    modes.Enter(ModeFrameless, saved);
-    EXPECT_EQ(0, modes.FullScreen());
-    EXPECT_EQ(1, modes.Frameless());
-    EXPECT_EQ(ModeChangeLeave, modes.ChangeFor(ModeFullScreen));
-    EXPECT_FALSE(modes.EnterOnTop(0));
-    EXPECT_TRUE(modes.EnterOnTop(1));
-
-    RECT target = {};
-    EXPECT_TRUE(modes.LeaveRect({154, 150, 546, 380}, true, &target));  // dragged 50 to the right
-    EXPECT_TRUE(target.left == 150 && target.top == 100 && target.right == 550 && target.bottom == 400);
-    EXPECT_FALSE(modes.LeaveRect({154, 150, 546, 380}, false, &target));  // no picture to go by
-    EXPECT_TRUE(target.left == 10 && target.bottom == 310);
-
-    modes.Enter(ModeFullScreen, saved);
-    EXPECT_EQ(1, modes.FullScreen());
-    EXPECT_EQ(0, modes.Frameless());
-    EXPECT_TRUE(modes.EnterOnTop(0));
-    EXPECT_FALSE(modes.LeaveRect({0, 0, 1024, 768}, true, &target));
-    EXPECT_EQ(1, modes.SavedBars().infoPanel);
-    modes.Leave();
-    EXPECT_FALSE(modes.Any());
 }

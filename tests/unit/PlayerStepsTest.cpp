@@ -45,8 +45,9 @@ TEST(PlayerSteps, FrameStepsLandInsideTheNeighbouringFrameNotOnTheEndOfTheOneBef
 
 TEST(PlayerSteps, EachWheelNotchMovesTheVolumeDialogOnePositionAndFineWheelsAddUp) {
     for (int notches = 0; notches <= kVolumeTrackMax; ++notches) {
-        EXPECT_EQ(notches, LevelToTrackPosition(LevelAfterNotches(65535, -notches))) << notches;
-        EXPECT_EQ(kVolumeTrackMax - notches, LevelToTrackPosition(LevelAfterNotches(0, notches))) << notches;
+        EXPECT_EQ(notches, FractionToTrackPosition(LevelToFraction(LevelAfterNotches(65535, -notches)))) << notches;
+        EXPECT_EQ(kVolumeTrackMax - notches, FractionToTrackPosition(LevelToFraction(LevelAfterNotches(0, notches))))
+            << notches;
     }
     EXPECT_EQ(58982u, LevelAfterNotches(65535, -5));  // 10 % less
     EXPECT_EQ(0u, LevelAfterNotches(1000, -1));

@@ -72,13 +72,16 @@ TEST_F(FileNamesTest, APathLongerThanTheBufferIsRefusedWholeNotCutIntoAnothersNa
     CreateDirectoryW(folder.c_str(), nullptr);
     folder += L"\\" + std::wstring(252 - AnsiOf(folder).size(), L'x');  // "\\a.avi" then ends at byte 259
     CreateDirectoryW(folder.c_str(), nullptr);
-    std::wstring cutName = folder + L"\\a.avi", fullName = cutName + L"\u3042\u3042.avi";
-    for (const std::wstring& name : {cutName, fullName})
+    // One byte over (260) is the first length that no longer fits.
+    std::wstring cutName = folder + L"\\a.avi", fullName = cutName + L"\u3042\u3042.avi", oneOver = cutName + L"x";
+    for (const std::wstring& name : {cutName, fullName, oneOver})
         ASSERT_TRUE(CopyFileW(Wide(TestMediaPath("clip.avi")).c_str(), name.c_str(), FALSE));
-    std::string path = AnsiOf(fullName);
     ASSERT_EQ(259u, AnsiOf(cutName).size());
-    EXPECT_EQ(0, window->OpenMedia(path.c_str(), true));
-    EXPECT_TRUE(NothingOpen());
-    SendMessageW(window->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropHandle({path})), 0);
-    EXPECT_TRUE(NothingOpen());
+    for (const std::wstring& name : {fullName, oneOver}) {
+        std::string path = AnsiOf(name);
+        EXPECT_EQ(0, window->OpenMedia(path.c_str(), true)) << path.size();
+        EXPECT_TRUE(NothingOpen()) << path.size();
+        SendMessageW(window->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropHandle({path})), 0);
+        EXPECT_TRUE(NothingOpen()) << path.size();
+    }
 }

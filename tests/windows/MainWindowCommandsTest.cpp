@@ -1,4 +1,7 @@
 // The main window's commands, menu states, prompts, keys and dialogs, with real messages.
+#include <functional>
+#include <vector>
+
 #include "MainWindowFixture.h"
 #include "controls/MainStatusBar.h"
 
@@ -52,26 +55,88 @@ TEST_F(MainWindowTest, ContextMenuOpensAtThePointerOrFromTheKeyboardAtClientPoin
     }
 }
 
-// Menu mode would swallow Ctrl+Enter and Esc: their commands show whether a menu held the keyboard.
-TEST_F(MainWindowTest, AltReleasedBeforeTheKeyOfItsAcceleratorLeavesNoMenuModeWhileALoneAltOpensTheMenuBar) {
-    EXPECT_EQ(Child(IDC_VIDEOHOST), GetFocus());  // where start-up leaves the keyboard
-    ASSERT_EQ(1, window->OpenMedia(TestMediaPath("bars30.avi").c_str(), true));
+namespace {
+HWND mainWindow;
+std::string savedName;
+std::wstring fileTypes;
+
+// Runs inside the save dialog's modal loop: reads its file types, types the name and confirms.
+// Any later dialog is cancelled, so a wrong key cannot leave the test waiting on one.
+void CALLBACK AnswerSaveDialog(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = FindVisibleWindow(nullptr, L"#32770", mainWindow);
+    if (!dialog) return;
+    if (!fileTypes.empty()) {
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    wchar_t types[200] = {};
+    GetDlgItemTextW(dialog, 0x470 /* cmb1 */, types, 200);
+    fileTypes = types;
+    // Explorer-style dialogs keep the name in cmb13, older ones in edt1.
+    if (!SetDlgItemTextA(dialog, 0x47C, savedName.c_str())) SetDlgItemTextA(dialog, 0x480, savedName.c_str());
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+
+// A shortcut as real keys. The modifier is let go before the key: default processing then takes
+// the release for a lone Alt, which once opened the menu bar and swallowed the next shortcut.
+std::vector<InputStep> Chord(WORD modifier, WORD key) {
+    if (!modifier) return {KeyStep(key, false), KeyStep(key, true)};
+    return {KeyStep(modifier, false), KeyStep(key, false), KeyStep(modifier, true), KeyStep(key, true)};
+}
+}  // namespace
+
+// Each shortcut of the accelerator table runs its own command: every step shows an effect that no
+// other command has (a bound to the wrong command, or swallowed by menu mode, leaves it unseen).
+TEST_F(MainWindowTest, EachShortcutRunsItsOwnCommandAsTheUserSeesIt) {
+    ASSERT_EQ(1, window->OpenMedia(TestMediaPath("bars30.avi").c_str(), false));
     SetForegroundWindow(window->m_hWnd);
     SetFocus(Child(IDC_VIDEOHOST));
+    std::string folder = TestScratchFolder("shortcuts");
+    mainWindow = window->m_hWnd;
+    savedName = folder + "\\frame";  // the dialog adds the extension
+    fileTypes.clear();
     auto pump = [&] { PumpAsDialog(); };
-    PlayInput({KeyStep(VK_MENU, false), KeyStep('2', false), KeyStep(VK_MENU, true), KeyStep('2', true),
-               KeyStep(VK_CONTROL, false), KeyStep(VK_RETURN, false), KeyStep(VK_RETURN, true), KeyStep(VK_CONTROL, true),
-               KeyStep(VK_ESCAPE, false), KeyStep(VK_ESCAPE, true)},
-              pump);
-    EXPECT_TRUE(InWindowMode() && !InFullScreen());  // Ctrl+Enter: frameless
-    EXPECT_FALSE(Playing());                         // Esc: stopped
-    EXPECT_TRUE(PumpUntil([&] { return ClockPosition() == 0; }, 1000));
+    auto video = [&](LONG width) {
+        RECT r = WindowRectOf(Child(IDC_VIDEOHOST));
+        return r.right - r.left == width && r.bottom - r.top == width * 3 / 4;
+    };
+    auto saved = [&] {
+        std::string bytes = ReadTestFile(folder + "\\frame.bmp");
+        return bytes.size() > 54 && bytes.size() == *reinterpret_cast<const DWORD*>(bytes.data() + 2) &&
+               *reinterpret_cast<const LONG*>(bytes.data() + 18) == 320;  // the clip's own width
+    };
+    const struct {
+        WORD modifier, key;
+        const char* what;
+        std::function<bool()> shows;
+    } steps[] = {
+        {VK_MENU, '1', "Alt+1: 50 %", [&] { return video(160); }},
+        {VK_MENU, '3', "Alt+3: 200 %", [&] { return video(640); }},
+        {VK_MENU, '2', "Alt+2: 100 %", [&] { return video(320); }},
+        {0, VK_SPACE, "Space: plays", [&] { return Playing() && ClockPosition() >= 1; }},
+        {VK_CONTROL, 'C', "Ctrl+C: the frame saved, playing on", [&] { return saved() && Playing(); }},
+        {0, VK_ESCAPE, "Esc: paused at the start", [&] { return !Playing() && ClockPosition() == 0; }},
+        {VK_CONTROL, VK_RETURN, "Ctrl+Enter: frameless", [&] { return InWindowMode() && !InFullScreen(); }},
+        {VK_CONTROL, VK_RETURN, "Ctrl+Enter: framed again", [&] { return !InWindowMode(); }},
+        {VK_MENU, VK_RETURN, "Alt+Enter: full screen", [&] { return InFullScreen(); }},
+        {VK_MENU, VK_RETURN, "Alt+Enter: framed again", [&] { return !InWindowMode(); }},
+    };
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerSaveDialog);
+    for (const auto& step : steps) {
+        PlayInput(Chord(step.modifier, step.key), pump);
+        EXPECT_TRUE(PumpUntil([&] { pump(); return step.shows(); }, 5000)) << step.what;
+    }
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(L"\uff8b\uff9e\uff6f\uff84\uff8f\uff6f\uff8c\uff9f(*.bmp)", fileTypes);  // ﾋﾞｯﾄﾏｯﾌﾟ
 
-    window->SetWindowMode(ModeFrameless);
-    Command(ID_PLAY_PAUSE);
+    // Maximized, Alt+Enter does nothing; a lone Alt opens the menu bar, and Esc then only leaves it.
+    ShowWindow(window->m_hWnd, SW_MAXIMIZE);
+    PlayInput(Chord(VK_MENU, VK_RETURN), pump);
+    EXPECT_TRUE(IsZoomed(window->m_hWnd) && !InWindowMode());
+    PlayInput(Chord(0, VK_SPACE), pump);
     PlayInput({KeyStep(VK_MENU, false), KeyStep(VK_MENU, true, 300), KeyStep(VK_ESCAPE, false), KeyStep(VK_ESCAPE, true)},
               pump);
-    EXPECT_TRUE(Playing());  // Esc only left the menu bar
+    EXPECT_TRUE(Playing());
 }
 
 TEST_F(MainWindowTest, AboutBoxDisablesTheMainWindowUntilItCloses) {

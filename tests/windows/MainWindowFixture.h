@@ -52,13 +52,14 @@ protected:
     void Command(UINT id, int times = 1) {
         for (int i = 0; i < times; ++i) SendMessageW(window->m_hWnd, WM_COMMAND, id, 0);
     }
-    bool Grayed(UINT id, HMENU menu = nullptr) const {
-        return (GetMenuState(menu ? menu : GetMenu(window->m_hWnd), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    UINT MenuState(UINT id, HMENU menu = nullptr) const {
+        return GetMenuState(menu ? menu : GetMenu(window->m_hWnd), id, MF_BYCOMMAND);
     }
-    bool Checked(UINT id) const { return (GetMenuState(GetMenu(window->m_hWnd), id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+    bool Grayed(UINT id, HMENU menu = nullptr) const { return (MenuState(id, menu) & MF_GRAYED) != 0; }
+    bool Checked(UINT id) const { return (MenuState(id) & MF_CHECKED) != 0; }
     std::wstring PaneText(int pane) const {
         wchar_t text[600] = {};
-        SendMessageW(GetDlgItem(window->m_hWnd, IDC_STATUSBAR), SB_GETTEXTW, pane, reinterpret_cast<LPARAM>(text));
+        SendMessageW(Child(IDC_STATUSBAR), SB_GETTEXTW, pane, reinterpret_cast<LPARAM>(text));
         return text;
     }
     std::wstring Title() const {
@@ -69,14 +70,11 @@ protected:
     HWND Child(int id) const { return GetDlgItem(window->m_hWnd, id); }
     // The information panel: the main window's one dialog child.
     HWND Panel() const { return FindWindowExW(window->m_hWnd, nullptr, L"#32770", nullptr); }
-    bool ToolbarButtonEnabled(UINT id) const {
-        return SendMessageW(Child(IDC_TOOLBAR), TB_ISBUTTONENABLED, id, 0) != 0;
-    }
+    bool ToolbarButtonEnabled(UINT id) const { return SendMessageW(Child(IDC_TOOLBAR), TB_ISBUTTONENABLED, id, 0) != 0; }
     int ToolbarImage(UINT id) const {
         TBBUTTON button = {};
         LRESULT index = SendMessageW(Child(IDC_TOOLBAR), TB_COMMANDTOINDEX, id, 0);
-        if (!SendMessageW(Child(IDC_TOOLBAR), TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&button))) return -1;
-        return button.iBitmap;
+        return SendMessageW(Child(IDC_TOOLBAR), TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&button)) ? button.iBitmap : -1;
     }
     // The toolbar brought up to date, as the pointer leaving its buttons does.
     void RefreshToolbar() const { SendMessageW(window->m_hWnd, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0); }
@@ -92,8 +90,7 @@ protected:
     // The clock pane's position and length in seconds; false when it shows none.
     bool Clock(int* position, int* length) const {
         int h1, m1, s1, h2, m2, s2;
-        std::wstring text = PaneText(1);
-        if (swscanf(text.c_str(), L" %d:%d:%d / %d:%d:%d", &h1, &m1, &s1, &h2, &m2, &s2) != 6) return false;
+        if (swscanf(PaneText(1).c_str(), L" %d:%d:%d / %d:%d:%d", &h1, &m1, &s1, &h2, &m2, &s2) != 6) return false;
         *position = (h1 * 60 + m1) * 60 + s1;
         *length = (h2 * 60 + m2) * 60 + s2;
         return true;
@@ -125,9 +122,8 @@ protected:
     }
     // No name, no picture, no filters, and the commands that need a file greyed.
     bool NothingOpen() const {
-        HWND filters = GetDlgItem(Panel(), IDC_FILTER_LIST);
         return PaneText(0).empty() && !FileOpen() && !GetWindow(Child(IDC_VIDEOHOST), GW_CHILD) &&
-               SendMessageW(filters, LB_GETCOUNT, 0, 0) == 0;
+               SendDlgItemMessageW(Panel(), IDC_FILTER_LIST, LB_GETCOUNT, 0, 0) == 0;
     }
 
     MainWindow* window = nullptr;

@@ -36,18 +36,18 @@ protected:
             values[name] = std::to_string(type) + ":" + std::string(data, dataSize);
         return values;
     }
-    // A next run, on what the last one left and the values given.
-    void RestartWith(const Values& values = {}) {
-        window->DestroyWindow();
-        delete window;
-        ScopedRegKey key;
-        RegCreateKeyExA(HKEY_CURRENT_USER, kTestSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, key.Out(), nullptr);
-        for (const auto& [name, value] : values) {
-            size_t colon = value.find(':');
-            RegSetValueExA(key.Get(), name.c_str(), 0, std::stoul(value), reinterpret_cast<const BYTE*>(value.data()) + colon + 1,
-                           static_cast<DWORD>(value.size() - colon - 1));
-        }
-        Start();
+    // A next run, on what the last one left (or, fresh, on nothing) and the values given.
+    void RestartWith(const Values& values = {}, bool fresh = false) {
+        Restart([&] {
+            if (fresh) RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettingsKey);
+            ScopedRegKey key;
+            RegCreateKeyExA(HKEY_CURRENT_USER, kTestSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, key.Out(), nullptr);
+            for (const auto& [name, value] : values) {
+                size_t colon = value.find(':');
+                RegSetValueExA(key.Get(), name.c_str(), 0, std::stoul(value),
+                               reinterpret_cast<const BYTE*>(value.data()) + colon + 1, static_cast<DWORD>(value.size() - colon - 1));
+            }
+        });
     }
 };
 
@@ -63,13 +63,35 @@ TEST_F(MainWindowSettingsTest, FirstRunLeavesExactlyTheTenValuesUnderTheirNames)
     EXPECT_EQ(expected, values);
 }
 
-// Each reader's bad values are the settings unit tests'; here they must not stop start-up.
-TEST_F(MainWindowSettingsTest, BadValuesReadAsAbsentAndTheRateAsZeroWithoutStoppingStartUp) {
-    RestartWith({{"showtoolbar", "3:" + std::string(4, 0)}, {"videowndsizerate", Text("abc")}});
-    EXPECT_TRUE(IsWindowVisible(Child(IDC_TOOLBAR)));
-    for (UINT id : {ID_SIZE_50, ID_SIZE_100, ID_SIZE_200}) EXPECT_FALSE(Checked(id)) << id;
-    ASSERT_TRUE(window->OpenMedia(TestMediaPath("clip.avi").c_str(), false));
-    EXPECT_EQ(0, window->FitWindowToVideo());
+// A stored value that fails its check counts as none: the window comes up where and as a first
+// run's does, with its bars; a rate that is no number fits no picture to the window.
+TEST_F(MainWindowSettingsTest, AStoredValueThatFailsValidationGivesTheDefaultWindow) {
+    const RECT first = WindowRectOf(window->m_hWnd);
+    const std::string valid = Placement({60, 50, 560, 450});
+    const struct {
+        const char* what;
+        Values stored;
+    } cases[] = {
+        {"placement off every monitor", {{"mframewnd", Placement({5000, 4000, 5400, 4300})}}},
+        {"placement without width", {{"mframewnd", Placement({300, 200, 300, 500})}}},
+        {"placement turned inside out", {{"mframewnd", Placement({560, 450, 60, 50})}}},
+        {"placement short", {{"mframewnd", valid.substr(0, valid.size() - 4)}}},
+        {"placement long", {{"mframewnd", valid + "xxxx"}}},
+        {"placement as text", {{"mframewnd", "1" + valid.substr(1)}}},
+        {"flags as binary and short", {{"showtoolbar", "3:" + std::string(4, 0)}, {"showstatusbar", "4:" + std::string(2, 0)}}},
+    };
+    for (const auto& c : cases) {
+        RestartWith(c.stored, true);
+        RECT r = WindowRectOf(window->m_hWnd);
+        EXPECT_TRUE(EqualRect(&first, &r)) << c.what;
+        EXPECT_TRUE(IsWindowVisible(Child(IDC_TOOLBAR)) && IsWindowVisible(Child(IDC_STATUSBAR))) << c.what;
+    }
+    for (const char* rate : {"abc", "1e999", "0x10", "nan"}) {
+        RestartWith({{"videowndsizerate", Text(rate)}}, true);
+        ASSERT_TRUE(window->OpenMedia(TestMediaPath("clip.avi").c_str(), false));
+        EXPECT_EQ(0, window->FitWindowToVideo()) << rate;
+        for (UINT id : {ID_SIZE_50, ID_SIZE_100, ID_SIZE_200}) EXPECT_FALSE(Checked(id)) << rate;
+    }
 }
 
 TEST_F(MainWindowSettingsTest, RestoresTheRateCheckTopmostAndPanel) {
@@ -118,12 +140,4 @@ TEST_F(MainWindowSettingsTest, ClosingMaximizedStoresTheNormalRectangleWhichCome
     EXPECT_FALSE(IsZoomed(window->m_hWnd));
     RECT r = WindowRectOf(window->m_hWnd);
     EXPECT_TRUE(EqualRect(&normal, &r));
-}
-
-TEST_F(MainWindowSettingsTest, APlacementOffEveryMonitorIsNotRestoredWhileAPartlyVisibleOneIs) {
-    for (auto [normal, restored] : {std::pair<RECT, bool>{{5000, 4000, 5400, 4300}, false}, {{-300, -100, 100, 200}, true}}) {
-        RestartWith({{"mframewnd", Placement(normal)}});
-        RECT r = WindowRectOf(window->m_hWnd);
-        EXPECT_EQ(restored, EqualRect(&r, &normal) != FALSE) << normal.left;
-    }
 }

@@ -36,13 +36,6 @@ protected:
 };
 }  // namespace
 
-TEST_F(ToolbarTest, AnImageSwapOnADisabledButtonKeepsItDisabled) {
-    // What the main window does to show the pause picture on a button it has disabled.
-    SendMessageW(bar.m_hWnd, TB_ENABLEBUTTON, ID_PLAY_PAUSE, FALSE);
-    bar.SetButtonInfo(bar.CommandToIndex(ID_PLAY_PAUSE), ID_PLAY_PAUSE, TBSTYLE_BUTTON, 5);
-    EXPECT_FALSE(SendMessageW(bar.m_hWnd, TB_ISBUTTONENABLED, ID_PLAY_PAUSE, 0));
-}
-
 TEST_F(ToolbarTest, ButtonMovesPromptAndTipUntilASeparatorOrThePointerLeavingTheBarClosesThem) {
     POINT open = Centre(1);
     ClientToScreen(bar.m_hWnd, &open);
