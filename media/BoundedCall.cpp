@@ -3,13 +3,16 @@
 #include <objbase.h>
 
 #include <cstdio>
+#include <memory>
 #include <new>
+
+#include "framework/Scoped.h"
 
 // Shared by the caller and the worker; whichever lets go last frees it, so a caller that gave up
 // leaves nothing the worker still needs.
 struct BoundedWork {
     std::function<void()> call;
-    HANDLE done = nullptr;
+    ScopedHandle done;
     DWORD started = 0;
     LONG refs = 2;
 };
@@ -20,9 +23,7 @@ DWORD limit = kDefaultLimit;
 LONG abandoned = 0;
 
 void LetGo(BoundedWork* work) {
-    if (InterlockedDecrement(&work->refs) != 0) return;
-    CloseHandle(work->done);
-    delete work;
+    if (InterlockedDecrement(&work->refs) == 0) delete work;
 }
 
 DWORD WINAPI WorkerMain(void* parameter) {
@@ -37,7 +38,7 @@ DWORD WINAPI WorkerMain(void* parameter) {
     } catch (...) {
     }
     if (SUCCEEDED(init)) CoUninitialize();
-    SetEvent(work->done);
+    SetEvent(work->done.Get());
     LetGo(work);
     return 0;
 }
@@ -67,20 +68,16 @@ BoundedCall::~BoundedCall() { Finish(); }
 
 bool BoundedCall::Start(std::function<void()> call) {
     Finish();
-    work = new (std::nothrow) BoundedWork;
-    if (!work) return false;
-    work->call = std::move(call);
-    work->done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    work->started = GetTickCount();
-    HANDLE thread = work->done ? CreateThread(nullptr, 0, WorkerMain, work, 0, nullptr) : nullptr;
-    if (!thread) {
-        if (work->done) CloseHandle(work->done);
-        delete work;
-        work = nullptr;
-        return false;
-    }
+    std::unique_ptr<BoundedWork> fresh(new (std::nothrow) BoundedWork);
+    if (!fresh) return false;
+    fresh->call = std::move(call);
+    fresh->done.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    fresh->started = GetTickCount();
+    if (!fresh->done.IsValid()) return false;
     // The thread runs on by itself; its handle is not needed to know when the call is over.
-    CloseHandle(thread);
+    ScopedHandle thread(CreateThread(nullptr, 0, WorkerMain, fresh.get(), 0, nullptr));
+    if (!thread.IsValid()) return false;
+    work = fresh.release();
     finished = false;
     return true;
 }
@@ -88,7 +85,7 @@ bool BoundedCall::Start(std::function<void()> call) {
 bool BoundedCall::Finish() {
     if (!work) return finished;
     DWORD elapsed = GetTickCount() - work->started;
-    finished = WaitServingWindows(work->done, elapsed < limit ? limit - elapsed : 0);
+    finished = WaitServingWindows(work->done.Get(), elapsed < limit ? limit - elapsed : 0);
     if (!finished) InterlockedIncrement(&abandoned);
     LetGo(work);
     work = nullptr;
