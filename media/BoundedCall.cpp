@@ -97,6 +97,8 @@ bool CallWithinLimit(std::function<void()> call) {
     return bounded.Start(std::move(call)) && bounded.Finish();
 }
 
+bool WaitWithinLimit(HANDLE event) { return WaitServingWindows(event, limit); }
+
 void SetPlatformCallLimit(DWORD milliseconds) { limit = milliseconds ? milliseconds : kDefaultLimit; }
 
 bool AnyCallAbandoned() { return InterlockedCompareExchange(&abandoned, 0, 0) != 0; }

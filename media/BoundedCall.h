@@ -33,6 +33,10 @@ private:
 // Start and Finish at once.
 bool CallWithinLimit(std::function<void()> call);
 
+// Waits for an event set by another worker as a call is waited for: serving paints, for no longer
+// than the limit of one call. True when the event came.
+bool WaitWithinLimit(HANDLE event);
+
 // True once a call has been given up on in this process.
 bool AnyCallAbandoned();
 

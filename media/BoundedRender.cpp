@@ -11,7 +11,7 @@ struct RenderJob {
     HRESULT result = E_FAIL;
 };
 
-bool BoundedRender::Start(IGraphBuilder* graph, const wchar_t* path) {
+bool BoundedRender::Start(IGraphBuilder* graph, const wchar_t* path, void (*first)()) {
     Finish();
     result = E_FAIL;
     if (!graph || !path) return false;
@@ -25,7 +25,11 @@ bool BoundedRender::Start(IGraphBuilder* graph, const wchar_t* path) {
     graph->AddRef();
     *job->graph.Out() = graph;
     std::shared_ptr<RenderJob> render = job;
-    if (call.Start([render] { render->result = render->graph->RenderFile(render->path.c_str(), nullptr); }))
+    auto work = [render, first] {
+        if (first) first();
+        render->result = render->graph->RenderFile(render->path.c_str(), nullptr);
+    };
+    if (call.Start(work))
         return true;
     job.reset();
     return false;

@@ -17,8 +17,9 @@ public:
     BoundedRender(const BoundedRender&) = delete;
     BoundedRender& operator=(const BoundedRender&) = delete;
 
-    // False when the render could not begin (it then never runs).
-    bool Start(IGraphBuilder* graph, const wchar_t* path);
+    // False when the render could not begin (it then never runs). first, when given, runs on the
+    // worker before the render.
+    bool Start(IGraphBuilder* graph, const wchar_t* path, void (*first)() = nullptr);
     // The result of RenderFile, the same at every call until the next start; VFW_E_TIMEOUT when
     // given up on (the graph then stays with the abandoned call, which holds a reference of its
     // own), E_FAIL when nothing was started.

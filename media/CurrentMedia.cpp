@@ -21,7 +21,7 @@ bool CurrentMedia::Probe(const char* filePath) {
 
 // Without a size the picture simply fills the video area: the result does not matter.
 void CurrentMedia::TakeVideoSize(IGraphBuilder* rendered) {
-    if (HasVideo()) ReadVideoSize(rendered, &size);
+    if (rendered && HasVideo()) ReadVideoSize(rendered, &size);
 }
 
 void CurrentMedia::Clear() {

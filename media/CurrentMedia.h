@@ -21,7 +21,7 @@ public:
     // record stays empty but for what the streams reported.
     bool Probe(const char* path);
     // The open file's native picture size, from a graph that has rendered it: the file is not
-    // read again for it. Nothing for a file without video.
+    // read again for it. Nothing for a file without video, or without such a graph.
     void TakeVideoSize(IGraphBuilder* rendered);
     // Nothing open any more: path, facts and icon are let go.
     void Clear();

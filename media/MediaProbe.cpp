@@ -14,6 +14,7 @@
 #include "framework/Scoped.h"
 #include "media/BoundedCall.h"
 #include "media/BoundedRender.h"
+#include "media/FirstFilterLook.h"
 #include "media/directshow/ScopedMediaType.h"
 #include "media/PathText.h"
 #include "media/directshow/DirectShowServices.h"
@@ -157,6 +158,7 @@ bool ProbeMedia(const char* path, MediaFormatInfo* info) {
     if (!path || !info) return false;
     ZeroMemory(info, sizeof(*info));
     if (RefusedByName(path)) return false;
+    AwaitFirstFilterLook();
     try {
         StreamScan scan;
         scan.asfFile = ExtensionIs(path, "asf") || ExtensionIs(path, "wmv");

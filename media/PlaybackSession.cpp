@@ -4,6 +4,7 @@
 
 #include "media/BoundedCall.h"
 #include "media/FilterEntry.h"
+#include "media/FirstFilterLook.h"
 #include "media/PathText.h"
 #include "media/directshow/DirectShowServices.h"
 
@@ -19,23 +20,6 @@ const LONGLONG kTimePerMillisecond = 10000;
 const long kSeekSettleMs = 500;
 const long kWindowStyle = WS_CHILD | WS_CLIPSIBLINGS;
 
-// Wine 8 fills its lists of sound and MIDI devices the first time a process looks for filters, and
-// not safely on two threads at once: the head start and the probe's detector, reading together,
-// would both do it (scripts/platform/ConcurrentFirstReads.cpp). One look alone first leaves them
-// complete.
-void LookForFilters() {
-    ScopedCom<IFilterMapper2> mapper;
-    ScopedCom<IEnumMoniker> found;
-    if (SUCCEEDED(CreateFilterMapper(mapper.Out())) && mapper)
-        mapper->EnumMatchingFilters(found.Out(), 0, FALSE, MERIT_DO_NOT_USE, FALSE, 0, nullptr, nullptr, nullptr,
-                                    FALSE, FALSE, 0, nullptr, nullptr, nullptr);
-}
-
-bool filterLookStarted = false;
-BoundedCall& FilterLook() {
-    static BoundedCall look;
-    return look;
-}
 }  // namespace
 
 PlaybackSession::PlaybackSession() = default;
@@ -44,6 +28,7 @@ PlaybackSession::~PlaybackSession() {
     // The timer would otherwise outlive the session and tick into freed memory.
     StopTimer();
     Close();
+    DropHeadStart();
 }
 
 uint32_t PlaybackSession::ToMilliseconds(LONGLONG time) {
@@ -53,9 +38,10 @@ uint32_t PlaybackSession::ToMilliseconds(LONGLONG time) {
 bool PlaybackSession::BuildGraph(const char* path, HWND owner, const RECT* videoRect, LONGLONG start, LONGLONG stop,
                                  bool startPaused) {
     if (state == SessionRunning) return false;
-    // A paused graph left open by the caller would otherwise lose its references here; a head
-    // start for another file is of no use.
-    if (state != SessionClosed || (graph && !(path && strcmp(headStartPath, path) == 0))) Close();
+    // A paused graph left open by the caller would otherwise lose its references here.
+    if (state != SessionClosed) Close();
+    bool headStarted = path && headGraph && strcmp(headStartPath, path) == 0;
+    if (!headStarted) DropHeadStart();  // of no use for another file
     // The build replaces the poll anyway; stopping it now keeps ticks out of a half-built graph
     // should anything in the build dispatch messages.
     StopTimer();
@@ -65,7 +51,7 @@ bool PlaybackSession::BuildGraph(const char* path, HWND owner, const RECT* video
         rect = *videoRect;
     else
         GetClientRect(owner, &rect);
-    if (!path || !(graph ? FinishRender() && QueryControls() : CreateGraph(path))) return FailBuild();
+    if (!path || !(headStarted ? TakeHeadStart() : CreateGraph(path))) return FailBuild();
 
     mediaSeeking->SetTimeFormat(&TIME_FORMAT_MEDIA_TIME);
     AttachVideoWindow(owner, rect);
@@ -86,28 +72,36 @@ bool PlaybackSession::BuildGraph(const char* path, HWND owner, const RECT* video
 }
 
 bool PlaybackSession::StartBuild(const char* path) {
-    if (state != SessionClosed) return false;
-    Close();
-    // A tick finds a closed session and would close it, head start and all.
-    StopTimer();
+    if (path && headGraph && strcmp(headStartPath, path) == 0) return true;
+    DropHeadStart();
     WCHAR widePath[MAX_PATH] = {};
     if (!path || !WidePath(path, widePath)) return false;
-    PrepareFirstBuild();
-    FilterLook().Finish();
-    if (FAILED(CreateFilterGraph(graph.Out())) || !graph) return false;
+    if (FAILED(CreateFilterGraph(headGraph.Out())) || !headGraph) return false;
     lstrcpynA(headStartPath, path, MAX_PATH);
+    bool firstLook = ClaimFirstFilterLook();
     // A render that cannot begin leaves a head start that failed, as the render itself would have.
-    headStart.Start(graph.Get(), widePath);
+    if (!headStart.Start(headGraph.Get(), widePath, firstLook ? RunFirstFilterLook : nullptr) && firstLook)
+        RunFirstFilterLook();
     return true;
 }
 
-void PlaybackSession::PrepareFirstBuild() {
-    if (filterLookStarted) return;
-    filterLookStarted = true;
-    FilterLook().Start(LookForFilters);
+IGraphBuilder* PlaybackSession::FinishRender() {
+    return headGraph && SUCCEEDED(headStart.Finish()) ? headGraph.Get() : nullptr;
 }
 
-bool PlaybackSession::FinishRender() { return graph && SUCCEEDED(headStart.Finish()); }
+void PlaybackSession::DropHeadStart() {
+    // Waited for, so nothing of a render still under way outlives its graph.
+    headStart.Finish();
+    headGraph.Release();
+    headStartPath[0] = '\0';
+}
+
+bool PlaybackSession::TakeHeadStart() {
+    bool rendered = FinishRender() != nullptr;
+    *graph.Out() = rendered ? headGraph.Detach() : nullptr;
+    DropHeadStart();
+    return rendered && QueryControls();
+}
 
 bool PlaybackSession::CreateGraph(const char* path) {
     WCHAR widePath[MAX_PATH] = {};
@@ -157,9 +151,6 @@ bool PlaybackSession::FailBuild() {
 }
 
 bool PlaybackSession::Close() {
-    // A head start still rendering is waited for, so nothing of it outlives the close.
-    headStart.Finish();
-    headStartPath[0] = '\0';
     if (mediaControl) mediaControl->Stop();
     if (videoWindow) {
         videoWindow->put_Visible(OAFALSE);

@@ -64,8 +64,7 @@ BOOL MainWindow::OnInitDialog() {
 void MainWindow::CreateChildren() {
     if (!m_hWnd) return;
     StartCom();
-    // A file named on the command line opens as soon as the window shows.
-    if (commandLine && *commandLine) PlaybackSession::PrepareFirstBuild();
+    HeadStartCommandLine();
     WinmmLibrary::Instance().Load();  // without it only the volume dialog does nothing
 
     HICON fresh = LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_MAIN));
@@ -118,6 +117,7 @@ void MainWindow::OnAfterInit() {
 void MainWindow::OnDestroy() {
     CloseMedia();
     session.Close();
+    session.DropHeadStart();  // one made for a command line the window never came to open
     StopCom();
     WinmmLibrary::Instance().Unload();
     int wasFullScreen = modes.FullScreen();

@@ -82,6 +82,8 @@ public:
     void OnDropFiles(HDROP drop);
     int ParseCommandLine(std::vector<std::string>* list) const;
     static int ResolveIfShortcut(char* path);
+    static bool WorkingPath(const char* path, char (&working)[MAX_PATH]);
+    void HeadStartCommandLine();
     static bool IsShortcutName(const char* path);
     static bool ChooseMediaFile(char* buffer, HWND owner);
 
