@@ -64,7 +64,6 @@ BOOL MainWindow::OnInitDialog() {
 void MainWindow::CreateChildren() {
     if (!m_hWnd) return;
     StartCom();
-    HeadStartCommandLine();
     WinmmLibrary::Instance().Load();  // without it only the volume dialog does nothing
 
     HICON fresh = LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_MAIN));

@@ -136,9 +136,8 @@ bool MainWindow::WorkingPath(const char* path, char (&working)[MAX_PATH]) {
     return true;
 }
 
-// The file named first on the command line is rendered while the window is still being made, so
-// the open that follows finds its graph under way.
 void MainWindow::HeadStartCommandLine() {
+    StartCom();  // the graph is made on this thread
     std::vector<std::string> names;
     ParseCommandLine(&names);
     char working[MAX_PATH] = "";
