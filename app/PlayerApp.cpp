@@ -5,6 +5,7 @@
 BOOL PlayerApp::InitInstance() {
     MainWindow window;
     window.SetCommandLine(m_lpCmdLine);
+    window.HeadStartCommandLine();
     m_pMainWnd = &window;
     window.DoModal();
     m_pMainWnd = nullptr;

@@ -2,30 +2,28 @@
 
 #include <objbase.h>
 
-#include <memory>
 #include <cstdio>
+#include <memory>
 #include <new>
-#include <string>
 
 #include "framework/Scoped.h"
+
+// Shared by the caller and the worker; whichever lets go last frees it, so a caller that gave up
+// leaves nothing the worker still needs.
+struct BoundedWork {
+    std::function<void()> call;
+    ScopedHandle done;
+    DWORD started = 0;
+    LONG refs = 2;
+};
 
 namespace {
 const DWORD kDefaultLimit = 6000;
 DWORD limit = kDefaultLimit;
 LONG abandoned = 0;
 
-// Shared by the caller and the worker; whichever lets go last frees it, so a caller that gave up
-// leaves nothing the worker still needs.
-struct BoundedWork {
-    std::function<void()> call;
-    HANDLE done = nullptr;
-    LONG refs = 2;
-};
-
 void LetGo(BoundedWork* work) {
-    if (InterlockedDecrement(&work->refs) != 0) return;
-    CloseHandle(work->done);
-    delete work;
+    if (InterlockedDecrement(&work->refs) == 0) delete work;
 }
 
 DWORD WINAPI WorkerMain(void* parameter) {
@@ -40,7 +38,7 @@ DWORD WINAPI WorkerMain(void* parameter) {
     } catch (...) {
     }
     if (SUCCEEDED(init)) CoUninitialize();
-    SetEvent(work->done);
+    SetEvent(work->done.Get());
     LetGo(work);
     return 0;
 }
@@ -66,42 +64,42 @@ bool WaitServingWindows(HANDLE done, DWORD timeout) {
 }
 }  // namespace
 
-bool CallWithinLimit(std::function<void()> call) {
-    BoundedWork* work = new (std::nothrow) BoundedWork;
-    if (!work) return false;
-    work->call = std::move(call);
-    work->done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    HANDLE thread = work->done ? CreateThread(nullptr, 0, WorkerMain, work, 0, nullptr) : nullptr;
-    if (!thread) {
-        if (work->done) CloseHandle(work->done);
-        delete work;
-        return false;
-    }
+BoundedCall::~BoundedCall() { Finish(); }
+
+bool BoundedCall::Start(std::function<void()> call) {
+    Finish();
+    std::unique_ptr<BoundedWork> fresh(new (std::nothrow) BoundedWork);
+    if (!fresh) return false;
+    fresh->call = std::move(call);
+    fresh->done.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    fresh->started = GetTickCount();
+    if (!fresh->done.IsValid()) return false;
     // The thread runs on by itself; its handle is not needed to know when the call is over.
-    CloseHandle(thread);
-    bool finished = WaitServingWindows(work->done, limit);
+    ScopedHandle thread(CreateThread(nullptr, 0, WorkerMain, fresh.get(), 0, nullptr));
+    if (!thread.IsValid()) return false;
+    work = fresh.release();
+    finished = false;
+    return true;
+}
+
+bool BoundedCall::Finish() {
+    if (!work) return finished;
+    DWORD elapsed = GetTickCount() - work->started;
+    finished = WaitServingWindows(work->done.Get(), elapsed < limit ? limit - elapsed : 0);
     if (!finished) InterlockedIncrement(&abandoned);
     LetGo(work);
+    work = nullptr;
     return finished;
 }
 
-void SetPlatformCallLimit(DWORD milliseconds) { limit = milliseconds ? milliseconds : kDefaultLimit; }
-
-HRESULT RenderFileWithinLimit(IGraphBuilder* graph, const wchar_t* path) {
-    if (!graph || !path) return E_POINTER;
-    struct Render {
-        ScopedCom<IGraphBuilder> graph;
-        std::wstring path;
-        HRESULT result = E_FAIL;
-    };
-    auto render = std::make_shared<Render>();
-    graph->AddRef();
-    *render->graph.Out() = graph;
-    render->path = path;
-    if (!CallWithinLimit([render] { render->result = render->graph->RenderFile(render->path.c_str(), nullptr); }))
-        return VFW_E_TIMEOUT;
-    return render->result;
+bool CallWithinLimit(std::function<void()> call) {
+    BoundedCall bounded;
+    return bounded.Start(std::move(call)) && bounded.Finish();
 }
+
+bool WaitWithinLimit(HANDLE event) { return WaitServingWindows(event, limit); }
+
+void SetPlatformCallLimit(DWORD milliseconds) { limit = milliseconds ? milliseconds : kDefaultLimit; }
 
 bool AnyCallAbandoned() { return InterlockedCompareExchange(&abandoned, 0, 0) != 0; }
 

@@ -6,12 +6,36 @@
 // touches (copies and its own references, never the caller's stack), since it may still run on,
 // or never end. See EndProcessIfCallsAbandoned for the end of such a process.
 #include <windows.h>
-#include <dshow.h>
 
 #include <functional>
 
-// True when the call finished within the limit. Input stays queued until the call is over.
+struct BoundedWork;
+
+// One call begun now and waited for later, so that reads which need nothing of each other overlap.
+// Its limit counts from its start. An unfinished call is waited for when its holder goes.
+class BoundedCall {
+public:
+    BoundedCall() = default;
+    ~BoundedCall();
+    BoundedCall(const BoundedCall&) = delete;
+    BoundedCall& operator=(const BoundedCall&) = delete;
+
+    // False when no worker could be had: the call then never runs.
+    bool Start(std::function<void()> call);
+    // True when the call finished within its limit. Input stays queued until then.
+    bool Finish();
+
+private:
+    BoundedWork* work = nullptr;
+    bool finished = false;
+};
+
+// Start and Finish at once.
 bool CallWithinLimit(std::function<void()> call);
+
+// Waits for an event set by another worker as a call is waited for: serving paints, for no longer
+// than the limit of one call. True when the event came.
+bool WaitWithinLimit(HANDLE event);
 
 // True once a call has been given up on in this process.
 bool AnyCallAbandoned();
@@ -26,7 +50,3 @@ void EndProcessIfCallsAbandoned(UINT exitCode);
 // The limit for one call is 6 s: a sound file takes well under a second here. Tests shorten it
 // for files known to hang; 0 restores the default.
 void SetPlatformCallLimit(DWORD milliseconds);
-
-// IGraphBuilder::RenderFile within the limit; VFW_E_TIMEOUT when given up on (the graph then stays
-// with the abandoned call, which holds a reference of its own).
-HRESULT RenderFileWithinLimit(IGraphBuilder* graph, const wchar_t* path);

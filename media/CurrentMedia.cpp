@@ -13,12 +13,15 @@ bool CurrentMedia::Probe(const char* filePath) {
         return false;
     }
     open = true;
-    // Without a size the picture simply fills the video area: the result does not matter.
-    if (format.hasVideo) ProbeVideoSize(filePath, &size);
     SHFILEINFOA shellInfo = {};
     SHGetFileInfoA(filePath, FILE_ATTRIBUTE_ARCHIVE, &shellInfo, sizeof(shellInfo), SHGFI_ICON | SHGFI_SMALLICON);
     icon.Reset(shellInfo.hIcon);
     return true;
+}
+
+// Without a size the picture simply fills the video area: the result does not matter.
+void CurrentMedia::TakeVideoSize(IGraphBuilder* rendered) {
+    if (rendered && HasVideo()) ReadVideoSize(rendered, &size);
 }
 
 void CurrentMedia::Clear() {

@@ -13,6 +13,8 @@
 
 #include "framework/Scoped.h"
 #include "media/BoundedCall.h"
+#include "media/BoundedRender.h"
+#include "media/FirstFilterLook.h"
 #include "media/directshow/ScopedMediaType.h"
 #include "media/PathText.h"
 #include "media/directshow/DirectShowServices.h"
@@ -155,8 +157,8 @@ bool DecideProbe(const MediaFormatInfo& info, bool streamFound, bool mpegFile) {
 bool ProbeMedia(const char* path, MediaFormatInfo* info) {
     if (!path || !info) return false;
     ZeroMemory(info, sizeof(*info));
-    // Refused without being opened at all.
-    if (ExtensionIs(path, "mov") || ExtensionIs(path, "exe") || ExtensionIs(path, "dll")) return false;
+    if (RefusedByName(path)) return false;
+    AwaitFirstFilterLook();
     try {
         StreamScan scan;
         scan.asfFile = ExtensionIs(path, "asf") || ExtensionIs(path, "wmv");
@@ -168,6 +170,10 @@ bool ProbeMedia(const char* path, MediaFormatInfo* info) {
     }
 }
 
+bool RefusedByName(const char* path) {
+    return ExtensionIs(path, "mov") || ExtensionIs(path, "exe") || ExtensionIs(path, "dll");
+}
+
 bool ProbeVideoSize(const char* path, VideoSizeInfo* size) {
     if (!path || !size) return false;
     wchar_t widePath[MAX_PATH];
@@ -176,6 +182,15 @@ bool ProbeVideoSize(const char* path, VideoSizeInfo* size) {
         ScopedCom<IGraphBuilder> graph;
         if (FAILED(CreateFilterGraph(graph.Out())) || !graph) return false;
         if (FAILED(RenderFileWithinLimit(graph.Get(), widePath))) return false;
+        return ReadVideoSize(graph.Get(), size);
+    } catch (...) {
+        return false;
+    }
+}
+
+bool ReadVideoSize(IGraphBuilder* graph, VideoSizeInfo* size) {
+    if (!graph || !size) return false;
+    try {
         ScopedCom<IBasicVideo> video;
         if (FAILED(graph->QueryInterface(IID_IBasicVideo, video.OutVoid())) || !video) return false;
         bool ok = false;

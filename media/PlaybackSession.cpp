@@ -1,7 +1,10 @@
 #include "media/PlaybackSession.h"
 
+#include <cstring>
+
 #include "media/BoundedCall.h"
 #include "media/FilterEntry.h"
+#include "media/FirstFilterLook.h"
 #include "media/PathText.h"
 #include "media/directshow/DirectShowServices.h"
 
@@ -16,6 +19,7 @@ const LONGLONG kSeekEndMargin = 50000;  // 5 ms: a seek right onto the stop posi
 const LONGLONG kTimePerMillisecond = 10000;
 const long kSeekSettleMs = 500;
 const long kWindowStyle = WS_CHILD | WS_CLIPSIBLINGS;
+
 }  // namespace
 
 PlaybackSession::PlaybackSession() = default;
@@ -24,6 +28,7 @@ PlaybackSession::~PlaybackSession() {
     // The timer would otherwise outlive the session and tick into freed memory.
     StopTimer();
     Close();
+    DropHeadStart();
 }
 
 uint32_t PlaybackSession::ToMilliseconds(LONGLONG time) {
@@ -35,6 +40,8 @@ bool PlaybackSession::BuildGraph(const char* path, HWND owner, const RECT* video
     if (state == SessionRunning) return false;
     // A paused graph left open by the caller would otherwise lose its references here.
     if (state != SessionClosed) Close();
+    bool headStarted = path && headGraph && strcmp(headStartPath, path) == 0;
+    if (!headStarted) DropHeadStart();  // of no use for another file
     // The build replaces the poll anyway; stopping it now keeps ticks out of a half-built graph
     // should anything in the build dispatch messages.
     StopTimer();
@@ -44,7 +51,7 @@ bool PlaybackSession::BuildGraph(const char* path, HWND owner, const RECT* video
         rect = *videoRect;
     else
         GetClientRect(owner, &rect);
-    if (!path || !CreateGraph(path)) return FailBuild();
+    if (!path || !(headStarted ? TakeHeadStart() : CreateGraph(path))) return FailBuild();
 
     mediaSeeking->SetTimeFormat(&TIME_FORMAT_MEDIA_TIME);
     AttachVideoWindow(owner, rect);
@@ -64,12 +71,48 @@ bool PlaybackSession::BuildGraph(const char* path, HWND owner, const RECT* video
     return true;
 }
 
+bool PlaybackSession::StartBuild(const char* path) {
+    if (path && headGraph && strcmp(headStartPath, path) == 0) return true;
+    DropHeadStart();
+    WCHAR widePath[MAX_PATH] = {};
+    if (!path || !WidePath(path, widePath)) return false;
+    if (FAILED(CreateFilterGraph(headGraph.Out())) || !headGraph) return false;
+    lstrcpynA(headStartPath, path, MAX_PATH);
+    bool firstLook = ClaimFirstFilterLook();
+    // A render that cannot begin leaves a head start that failed, as the render itself would have.
+    if (!headStart.Start(headGraph.Get(), widePath, firstLook ? RunFirstFilterLook : nullptr) && firstLook)
+        RunFirstFilterLook();
+    return true;
+}
+
+IGraphBuilder* PlaybackSession::FinishRender() {
+    return headGraph && SUCCEEDED(headStart.Finish()) ? headGraph.Get() : nullptr;
+}
+
+void PlaybackSession::DropHeadStart() {
+    // Waited for, so nothing of a render still under way outlives its graph.
+    headStart.Finish();
+    headGraph.Release();
+    headStartPath[0] = '\0';
+}
+
+bool PlaybackSession::TakeHeadStart() {
+    bool rendered = FinishRender() != nullptr;
+    *graph.Out() = rendered ? headGraph.Detach() : nullptr;
+    DropHeadStart();
+    return rendered && QueryControls();
+}
+
 bool PlaybackSession::CreateGraph(const char* path) {
     WCHAR widePath[MAX_PATH] = {};
     if (!WidePath(path, widePath)) return false;
     if (FAILED(CreateFilterGraph(graph.Out())) || !graph) return false;
     // A damaged file can keep the build from ever returning: it is then refused like any other.
     if (FAILED(RenderFileWithinLimit(graph.Get(), widePath))) return false;
+    return QueryControls();
+}
+
+bool PlaybackSession::QueryControls() {
     if (FAILED(graph->QueryInterface(IID_IMediaControl, mediaControl.OutVoid())) || !mediaControl) return false;
     if (FAILED(graph->QueryInterface(IID_IVideoWindow, videoWindow.OutVoid())) || !videoWindow) return false;
     if (FAILED(graph->QueryInterface(IID_IMediaEvent, mediaEvent.OutVoid())) || !mediaEvent) return false;

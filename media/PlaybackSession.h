@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "framework/Scoped.h"
+#include "media/BoundedRender.h"
 #include "media/FilterList.h"
 
 enum SessionState {
@@ -23,6 +24,15 @@ public:
     PlaybackSession(const PlaybackSession&) = delete;
     PlaybackSession& operator=(const PlaybackSession&) = delete;
 
+    // A head start for BuildGraph of the same file: a graph of its own is created and the file
+    // rendered on a worker while the caller reads the file in other ways. That graph stays unseen
+    // (no window, never paused or run) until BuildGraph takes it up; a head start for the file
+    // already under way is kept. It is not the session's graph: Close leaves it, DropHeadStart
+    // lets it go. False when no graph could be created, and BuildGraph then does it all itself.
+    bool StartBuild(const char* path);
+    // Waits for the head start's rendering: the rendered graph, or null.
+    IGraphBuilder* FinishRender();
+    void DropHeadStart();
     // videoRect null = the owner's whole client area. The caller closes the session first.
     bool BuildGraph(const char* path, HWND owner, const RECT* videoRect, LONGLONG start, LONGLONG stop,
                     bool startPaused);
@@ -56,6 +66,8 @@ public:
 private:
     static void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD);
     bool CreateGraph(const char* path);
+    bool TakeHeadStart();
+    bool QueryControls();
     void AttachVideoWindow(HWND owner, const RECT& rect);
     void ApplyPositions(LONGLONG start, LONGLONG stop);
     bool FailBuild();
@@ -78,4 +90,8 @@ private:
     ScopedCom<IGraphBuilder> graph;
     UINT_PTR timerId = 0;
     FilterList filters;
+    // The file of the head start, its graph and its rendering.
+    char headStartPath[MAX_PATH] = "";
+    ScopedCom<IGraphBuilder> headGraph;
+    BoundedRender headStart;
 };

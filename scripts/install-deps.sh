@@ -15,6 +15,8 @@ packages=(
   clang libclang-rt-14-dev
   # The Windows installer (scripts/package.sh).
   nsis
+  # The benchmarks' launch timer, which watches the display from outside Wine.
+  gcc libx11-dev
 )
 missing=()
 for p in "${packages[@]}"; do

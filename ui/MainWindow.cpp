@@ -116,6 +116,7 @@ void MainWindow::OnAfterInit() {
 void MainWindow::OnDestroy() {
     CloseMedia();
     session.Close();
+    session.DropHeadStart();  // one made for a command line the window never came to open
     StopCom();
     WinmmLibrary::Instance().Unload();
     int wasFullScreen = modes.FullScreen();

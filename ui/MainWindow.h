@@ -38,6 +38,9 @@ public:
 
     // The command-line tail whose names open at start-up; not copied, it must outlive the window.
     void SetCommandLine(const char* tail) { commandLine = tail; }
+    // Begins rendering the file named first on the command line, before the window is made, so
+    // the open that follows finds its graph under way. COM starts here then.
+    void HeadStartCommandLine();
 
     bool PreTranslateMessage(MSG* msg) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -81,6 +84,7 @@ public:
     void OnDropFiles(HDROP drop);
     int ParseCommandLine(std::vector<std::string>* list) const;
     static int ResolveIfShortcut(char* path);
+    static bool WorkingPath(const char* path, char (&working)[MAX_PATH]);
     static bool IsShortcutName(const char* path);
     static bool ChooseMediaFile(char* buffer, HWND owner);
 

@@ -57,10 +57,10 @@ bool MainWindow::OnAppCommand(LPARAM lParam) {
     return false;
 }
 
-// Only the very message after the app command can be its key-down: Wine hands that over at once,
-// and on Windows the key's release, or anything else, comes first.
+// Only the very key message after the app command can be its key-down: Wine hands that over next,
+// and on Windows the key's release comes first. A timer or a paint may come between.
 bool MainWindow::SameMediaPress(const MSG& msg) {
-    if (!mediaKeyActed) return false;
+    if (!mediaKeyActed || msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
     bool same = msg.message == WM_KEYDOWN && msg.wParam == mediaKeyActed;
     mediaKeyActed = 0;
     return same;

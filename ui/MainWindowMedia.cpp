@@ -4,6 +4,7 @@
 
 #include "controls/VideoHostWindow.h"
 #include "framework/ResourceString.h"
+#include "media/MediaProbe.h"
 #include "media/PathText.h"
 #include "media/ShellUtil.h"
 #include "panels/MediaInfoPanel.h"
@@ -43,12 +44,12 @@ int MainWindow::OpenMedia(const char* path, bool play) {
 
     bool opened = false;
     char working[MAX_PATH] = "";
-    // A name that does not fit the working buffer is refused: cut short, it could name another file.
-    size_t length = strlen(path);
-    if (length < sizeof(working)) {
-        memcpy(working, path, length + 1);
-        ResolveIfShortcut(working);
+    if (WorkingPath(path, working)) {
+        // The playing graph is built while the probe reads the file, each on a worker of its own;
+        // a file the probe refuses takes that graph with it, unseen and never run.
+        if (!RefusedByName(working)) session.StartBuild(working);
         if (media.Probe(working)) {
+            media.TakeVideoSize(session.FinishRender());
             RECT dest = {};
             bool hasDest = VideoDestRect(&dest);
             StartPositionTimer();
@@ -63,6 +64,8 @@ int MainWindow::OpenMedia(const char* path, bool play) {
         }
     }
 
+    // A refused file's graph may still be rendering: it goes while the wait cursor shows.
+    if (!opened) session.DropHeadStart();
     SetCursor(previousCursor);
     if (!opened) CloseMedia();
     NoteOpenResult(opened, path, working);
@@ -122,6 +125,24 @@ void MainWindow::OnDropFiles(HDROP drop) {
         }
     }
     DragFinish(drop);
+}
+
+// A name that does not fit the working buffer is refused: cut short, it could name another file.
+bool MainWindow::WorkingPath(const char* path, char (&working)[MAX_PATH]) {
+    size_t length = strlen(path);
+    if (length >= sizeof(working)) return false;
+    memcpy(working, path, length + 1);
+    ResolveIfShortcut(working);
+    return true;
+}
+
+void MainWindow::HeadStartCommandLine() {
+    StartCom();  // the graph is made on this thread
+    std::vector<std::string> names;
+    ParseCommandLine(&names);
+    char working[MAX_PATH] = "";
+    if (!names.empty() && WorkingPath(names[0].c_str(), working) && !RefusedByName(working))
+        session.StartBuild(working);
 }
 
 int MainWindow::ParseCommandLine(std::vector<std::string>* list) const {

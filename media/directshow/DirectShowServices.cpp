@@ -27,6 +27,13 @@ HRESULT DirectShowServices::CreateMediaDetector(IMediaDet** detector) {
                             reinterpret_cast<void**>(detector));
 }
 
+HRESULT DirectShowServices::CreateFilterMapper(IFilterMapper2** mapper) {
+    if (!mapper) return E_POINTER;
+    *mapper = nullptr;
+    return CoCreateInstance(CLSID_FilterMapper2, nullptr, CLSCTX_INPROC_SERVER, IID_IFilterMapper2,
+                            reinterpret_cast<void**>(mapper));
+}
+
 HRESULT DirectShowServices::CreateShellLink(IShellLinkA** link) {
     if (!link) return E_POINTER;
     *link = nullptr;

@@ -14,6 +14,8 @@ public:
     virtual HRESULT CreateFilterGraph(IGraphBuilder** graph);
     // CoCreateInstance(CLSID_MediaDet, in-process server or handler, IID_IMediaDet).
     virtual HRESULT CreateMediaDetector(IMediaDet** detector);
+    // CoCreateInstance(CLSID_FilterMapper2, in-process server, IID_IFilterMapper2).
+    virtual HRESULT CreateFilterMapper(IFilterMapper2** mapper);
     // CoCreateInstance(CLSID_ShellLink, in-process server, IID_IShellLinkA).
     virtual HRESULT CreateShellLink(IShellLinkA** link);
     // CoCreateInstance(CLSID_SampleGrabber, in-process server, IID_IBaseFilter).
@@ -32,6 +34,9 @@ void SetDirectShowServices(DirectShowServices* services);
 inline HRESULT CreateFilterGraph(IGraphBuilder** graph) { return CurrentDirectShowServices().CreateFilterGraph(graph); }
 inline HRESULT CreateMediaDetector(IMediaDet** detector) {
     return CurrentDirectShowServices().CreateMediaDetector(detector);
+}
+inline HRESULT CreateFilterMapper(IFilterMapper2** mapper) {
+    return CurrentDirectShowServices().CreateFilterMapper(mapper);
 }
 inline HRESULT CreateShellLink(IShellLinkA** link) { return CurrentDirectShowServices().CreateShellLink(link); }
 inline HRESULT ShowPropertyFrame(HWND owner, const WCHAR* caption, IUnknown* object, const CAUUID& pages) {

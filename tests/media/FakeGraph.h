@@ -8,6 +8,7 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,16 +19,25 @@
 
 using Calls = std::vector<std::string>;
 inline Calls fakeLog;
+// The probe and the render call their objects from two workers at once.
+inline std::mutex fakeLogLock;
 // Results by call name (the logged text up to its "("); S_OK for any call not named here.
 inline std::map<std::string, HRESULT> fakeResults;
 
-inline HRESULT FakeCall(const std::string& call) {
+inline void FakeNote(const std::string& call) {
+    std::lock_guard<std::mutex> hold(fakeLogLock);
     fakeLog.push_back(call);
+}
+inline HRESULT FakeCall(const std::string& call) {
+    FakeNote(call);
     auto found = fakeResults.find(call.substr(0, call.find('(')));
     return found == fakeResults.end() ? S_OK : found->second;
 }
 // The calls made since the last look; or only those that start with one of the prefixes.
-inline Calls TakeLog() { return std::exchange(fakeLog, {}); }
+inline Calls TakeLog() {
+    std::lock_guard<std::mutex> hold(fakeLogLock);
+    return std::exchange(fakeLog, {});
+}
 inline Calls TakeLog(std::initializer_list<const char*> prefixes) {
     Calls found;
     for (const std::string& call : TakeLog())
@@ -57,7 +67,7 @@ inline Calls TakeLog(std::initializer_list<const char*> prefixes) {
 struct FakeObject {
     std::string name;
     ULONG refs = 0;
-    ULONG Released() { fakeLog.push_back("Release:" + name); return --refs; }
+    ULONG Released() { FakeNote("Release:" + name); return --refs; }
     HRESULT Answer(bool known, IUnknown* self, void** out) {
         if ((*out = known ? self : nullptr)) self->AddRef();
         return known ? S_OK : E_NOINTERFACE;

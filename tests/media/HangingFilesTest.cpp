@@ -53,3 +53,20 @@ TEST(HangingFilesTest, EachReadingCallIsGivenUpAndAGoodClipIsReadAfter) {
     session.Close();
     DestroyWindow(window);
 }
+
+// The playing graph is rendered while the probe reads the file: when both hang, the open is given
+// up once, at the one limit, not at the end of each in turn.
+TEST(HangingFilesTest, AGraphRenderedWhileTheProbeReadsIsGivenUpWithIt) {
+    std::string cut = TestScratchFolder("hanging-together") + "\\" + damaged::kKinds[0].name;
+    ASSERT_TRUE(damaged::kKinds[0].make(cut));
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    SetPlatformCallLimit(kLimit);
+    PlaybackSession session;
+    MediaFormatInfo info;
+    ExpectGivenUpInTime(window, [&] {
+        return session.StartBuild(cut.c_str()) && (ProbeMedia(cut.c_str(), &info) || session.FinishRender());
+    });
+    SetPlatformCallLimit(0);
+    DestroyWindow(window);
+}

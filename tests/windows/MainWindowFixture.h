@@ -29,6 +29,7 @@ protected:
     void Start() {
         window = new MainWindow(kTestSettingsKey);
         window->SetCommandLine(commandLine.empty() ? nullptr : commandLine.c_str());
+        window->HeadStartCommandLine();  // as the application does
         ASSERT_TRUE(window->Create(IDD_MAIN, nullptr));
         PumpMessages(50);  // the posted after-init step
     }
