@@ -29,8 +29,7 @@ bool BoundedRender::Start(IGraphBuilder* graph, const wchar_t* path, void (*firs
         if (first) first();
         render->result = render->graph->RenderFile(render->path.c_str(), nullptr);
     };
-    if (call.Start(work))
-        return true;
+    if (call.Start(work)) return true;
     job.reset();
     return false;
 }

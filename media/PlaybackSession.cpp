@@ -19,7 +19,6 @@ const LONGLONG kSeekEndMargin = 50000;  // 5 ms: a seek right onto the stop posi
 const LONGLONG kTimePerMillisecond = 10000;
 const long kSeekSettleMs = 500;
 const long kWindowStyle = WS_CHILD | WS_CLIPSIBLINGS;
-
 }  // namespace
 
 PlaybackSession::PlaybackSession() = default;
