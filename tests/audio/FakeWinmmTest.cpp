@@ -1,27 +1,44 @@
-// Binding the multimedia library: which libraries stay bound, the path search and the wrappers'
-// soft failure, with stand-in libraries that export chosen entry points.
+// Binding the multimedia library and the master volume on top of it, with stand-in libraries that
+// export chosen entry points: which libraries stay bound, the path search, the wrappers' soft
+// failure, and a mixer that counts calls and open handles.
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
-#include "FakeWinmm.h"
+#include "audio/MasterVolume.h"
+#include "audio/WinmmLibrary.h"
+#include "fakewinmm/FakeMixerState.h"
+#include "media/ShellUtil.h"
 #include "support/TestSupport.h"
 
 namespace {
+// Full path of a stand-in library built beside the test executable.
+std::string FakeLibraryPath(const char* name) {
+    char path[MAX_PATH] = {};
+    PathBesideExecutable(name, path);
+    return path;
+}
 
-bool ModuleLoaded(const char* name) { return GetModuleHandleA(name) != nullptr; }
+// Binds library to the named stand-in and gives its state block, cleared; null when it did not bind.
+FakeMixerState* LoadFake(WinmmLibrary& library, const char* name) {
+    if (!library.LoadFrom(FakeLibraryPath(name).c_str())) return nullptr;
+    auto get = reinterpret_cast<FakeMixerFn>(GetProcAddress(library.Handle(), "FakeMixer"));
+    FakeMixerState* state = get ? get() : nullptr;
+    if (state) *state = {};
+    return state;
+}
 
 // Every mixer call once, in order, through library; what each returned.
 std::vector<MMRESULT> CallEveryMixerEntry(WinmmLibrary& library, HMIXER* mixer) {
     MIXERLINEA line = {};
     MIXERLINECONTROLSA controls = {};
     MIXERCONTROLDETAILS details = {};
+    auto object = reinterpret_cast<HMIXEROBJ>(*mixer);
     return {library.mixerOpen(mixer, 0, 0, 0, MIXER_OBJECTF_WAVEOUT), library.mixerClose(*mixer),
-            library.mixerGetLineInfoA(reinterpret_cast<HMIXEROBJ>(*mixer), &line, 3),
-            library.mixerGetLineControlsA(reinterpret_cast<HMIXEROBJ>(*mixer), &controls, 2),
-            library.mixerGetControlDetailsA(reinterpret_cast<HMIXEROBJ>(*mixer), &details, 0),
-            library.mixerSetControlDetails(reinterpret_cast<HMIXEROBJ>(*mixer), &details, 0)};
+            library.mixerGetLineInfoA(object, &line, 3), library.mixerGetLineControlsA(object, &controls, 2),
+            library.mixerGetControlDetailsA(object, &details, 0), library.mixerSetControlDetails(object, &details, 0)};
 }
-
 }  // namespace
 
 // Only the mixer group is ever called; a library is kept while any group is whole, and bound once.
@@ -38,13 +55,13 @@ TEST(WinmmLibrary, KeepsALibraryWithAWholeGroupBindsOnceAndGivesItBack) {
         WinmmLibrary library;
         EXPECT_EQ(c.bound, library.LoadFrom(FakeLibraryPath(c.path).c_str()) != nullptr) << c.path;
         EXPECT_EQ(c.mixer, library.HasMixer()) << c.path;
-        EXPECT_EQ(c.bound, ModuleLoaded(c.path)) << c.path;
+        EXPECT_EQ(c.bound, GetModuleHandleA(c.path) != nullptr) << c.path;
         if (c.bound) {
             EXPECT_EQ(library.Handle(), library.LoadFrom(FakeLibraryPath("fakewinmm_full.dll").c_str())) << c.path;
             EXPECT_EQ(library.Handle(), library.Load()) << c.path;
         }
         library.Unload();  // one unload gives it back: it was loaded once
-        EXPECT_FALSE(ModuleLoaded(c.path) || library.HasMixer()) << c.path;
+        EXPECT_FALSE(GetModuleHandleA(c.path) || library.HasMixer()) << c.path;
     }
 }
 
@@ -100,4 +117,45 @@ TEST(WinmmLibrary, MixerCallsFailSoftlyWithoutTheirEntryAndWhenTheyRaise) {
             EXPECT_EQ(6, state->callCount) << call;
         }
     }
+}
+
+TEST(MasterVolume, EachOperationSucceedsOnlyWithItsControlAndAlwaysClosesTheMixer) {
+    WinmmLibrary::Instance().Unload();
+    FakeMixerState* fake = LoadFake(WinmmLibrary::Instance(), "fakewinmm_full.dll");
+    ASSERT_TRUE(fake);
+    const struct {
+        const char* name;
+        FakeMixerConfig config;  // open result, no line, no volume, no mute, read result, write result
+        bool expected[4];        // SetVolume, GetVolume, SetMute, GetMute
+    } cases[] = {
+        {"whole mixer", {}, {true, true, true, true}},
+        // MMSYSERR_ERROR is also what the open gives while the library is unbound.
+        {"no mixer", {MMSYSERR_ERROR}, {false, false, false, false}},
+        {"no speakers line", {0, 1}, {false, false, false, false}},
+        {"no volume control", {0, 0, 1}, {false, false, true, true}},
+        {"no mute control", {0, 0, 0, 1}, {true, true, false, false}},
+        {"reads fail", {0, 0, 0, 0, MMSYSERR_ERROR}, {true, false, true, false}},
+        {"writes fail", {0, 0, 0, 0, 0, MMSYSERR_NOMEM}, {false, true, false, true}},
+    };
+    MasterVolume volume;
+    for (const auto& c : cases) {
+        for (int operation = 0; operation < 4; ++operation) {
+            SCOPED_TRACE(testing::Message() << c.name << ", operation " << operation);
+            *fake = {c.config, 30000, 1};
+            unsigned short level = 4321;
+            DWORD flag = 7;
+            bool result = operation == 0   ? volume.SetVolume(65536 + 20000, 0)  // only the low 16 bits travel
+                          : operation == 1 ? volume.GetVolume(&level, 0)
+                          : operation == 2 ? volume.SetMute(0, 0)
+                                           : volume.GetMute(&flag, 0);
+            EXPECT_EQ(c.expected[operation], result);
+            EXPECT_EQ(0, fake->openMixers);
+            EXPECT_EQ(c.config.openResult ? 1 : fake->callCount, fake->callCount);  // only the open is tried
+            EXPECT_EQ(result && operation == 1 ? 30000 : 4321, level);
+            EXPECT_EQ(result && operation == 3 ? 1u : 7u, flag);
+            EXPECT_EQ(result && operation == 0 ? 20000u : 30000u, fake->volume);
+            EXPECT_EQ(result && operation == 2 ? 0u : 1u, fake->mute);
+        }
+    }
+    WinmmLibrary::Instance().Unload();
 }
