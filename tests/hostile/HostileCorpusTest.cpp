@@ -33,7 +33,7 @@ HostileCase Damaged(const std::string& name, Outcome expected, const std::functi
     return {name, expected, [=](const std::string& path) {
                 Bytes b = damaged::Read(media);
                 damage(b);
-                return damaged::Write(path, b);
+                return WriteTestFile(path, b);
             }};
 }
 
@@ -139,7 +139,7 @@ protected:
             }
             EXPECT_TRUE(hostile.expected == Either || (hostile.expected == Plays) == played);
             EXPECT_LT(watch.Stop(), 1000u) << "the window stopped answering";
-            EXPECT_EQ(0, watch.DialogsSeen()) << "a message box came up";
+            EXPECT_EQ(0, watch.dialogs) << "a message box came up";
         }
         window->CloseMedia();
         for (HANDLE file : lockedFiles) CloseHandle(file);

@@ -13,7 +13,6 @@ namespace damaged {
 using Bytes = std::string;
 
 inline Bytes Read(const char* media = "clip.avi") { return ReadTestFile(TestMediaPath(media)); }
-inline bool Write(const std::string& path, const Bytes& b) { return WriteTestFile(path, b); }
 
 inline uint32_t Get32(const Bytes& b, size_t at) {
     uint32_t v = 0;
@@ -34,7 +33,7 @@ inline bool CutInFirstFrame(const std::string& path) {
     size_t frame = Find(b, "00db", Find(b, "movi"));
     if (frame == std::string::npos) return false;
     b.resize(frame + 8 + Get32(b, frame + 4) / 2);
-    return Write(path, b);
+    return WriteTestFile(path, b);
 }
 
 inline bool IndexOffsetsNearTop(const std::string& path) {
@@ -43,7 +42,7 @@ inline bool IndexOffsetsNearTop(const std::string& path) {
     if (idx == std::string::npos) return false;
     uint32_t entries = Get32(b, idx + 4) / 16;
     for (uint32_t i = 0; i < entries; ++i) Put32(b, idx + 8 + i * 16 + 8, 0xFFFFFF00u + (i % 0x80));
-    return Write(path, b);
+    return WriteTestFile(path, b);
 }
 
 // The audio stream's scale, rate (strh +20, +24) and sample rate (strf data +4) all 0.
@@ -55,7 +54,7 @@ inline bool SilentRates(const std::string& path) {
     Put32(b, auds + 20, 0);
     Put32(b, auds + 24, 0);
     Put32(b, strf + 12, 0);
-    return Write(path, b);
+    return WriteTestFile(path, b);
 }
 
 // A 3 GB sparse file whose RIFF and movi sizes claim it all.
@@ -66,7 +65,7 @@ inline bool ClaimsThreeGigabytes(const std::string& path) {
     if (movi == std::string::npos) return false;
     Put32(b, 4, kSize - 8);
     Put32(b, movi - 4, kSize - static_cast<uint32_t>(movi));
-    if (!Write(path, b)) return false;
+    if (!WriteTestFile(path, b)) return false;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER end;
