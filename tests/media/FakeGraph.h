@@ -106,13 +106,19 @@ struct FakePin : IPin, FakeObject {
     FAKE_STUB(EndFlush, ())
 };
 
-// A filter's property pages: answered by the filter that points at it, counted with it.
-struct FakePages : ISpecifyPropertyPages {
-    FakeObject* filter = nullptr;
+// A filter that answers for its property pages only when it has some (hasPages).
+struct FakeFilter : IBaseFilter, ISpecifyPropertyPages, FakeObject {
+    std::vector<IPin*> pins;
+    FakeEnum<IEnumPins, IPin> pinEnum;
+    IFilterGraph* infoGraph = nullptr;  // handed out, with a reference, by QueryFilterInfo
+    bool hasPages = false;
     std::vector<GUID> pages;
-    STDMETHOD(QueryInterface)(REFIID, void**) override { return E_NOTIMPL; }
-    STDMETHOD_(ULONG, AddRef)() override { return ++filter->refs; }
-    STDMETHOD_(ULONG, Release)() override { return filter->Released(); }
+    void* lastList = nullptr;  // the last page list handed out
+    STDMETHOD(QueryInterface)(REFIID riid, void** out) override {
+        if (riid == IID_ISpecifyPropertyPages) return Answer(hasPages, static_cast<ISpecifyPropertyPages*>(this), out);
+        bool known = riid == IID_IBaseFilter && SUCCEEDED(FakeCall("QueryInterface:" + name));
+        return Answer(known, static_cast<IBaseFilter*>(this), out);
+    }
     // On success the list comes from CoTaskMemAlloc and is the caller's to free.
     STDMETHOD(GetPages)(CAUUID* out) override {
         HRESULT hr = FakeCall("GetPages");
@@ -122,21 +128,6 @@ struct FakePages : ISpecifyPropertyPages {
         for (size_t i = 0; i < pages.size(); ++i) out->pElems[i] = pages[i];
         lastList = out->pElems;
         return hr;
-    }
-    void* lastList = nullptr;
-};
-
-struct FakeFilter : IBaseFilter, FakeObject {
-    std::vector<IPin*> pins;
-    FakeEnum<IEnumPins, IPin> pinEnum;
-    IFilterGraph* infoGraph = nullptr;  // handed out, with a reference, by QueryFilterInfo
-    FakePages* pages = nullptr;         // answered for ISpecifyPropertyPages when set
-    STDMETHOD(QueryInterface)(REFIID riid, void** out) override {
-        if (riid == IID_ISpecifyPropertyPages && pages) {
-            pages->filter = this;
-            return Answer(true, pages, out);
-        }
-        return Answer(riid == IID_IBaseFilter && SUCCEEDED(FakeCall("QueryInterface:" + name)), this, out);
     }
     FAKE_REFS
     STDMETHOD(EnumPins)(IEnumPins** out) override { *out = pinEnum.Start(pins); return S_OK; }

@@ -23,11 +23,10 @@ TEST(FilterListTest, PropertyPagesOpenOnlyForAFilterThatListsSomeAndEverythingGo
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         FakeFilter decoder;
-        FakePages pages;
         decoder.name = "Decoder";
         decoder.infoGraph = &graph;  // the name query hands out a graph reference to give back
-        pages.pages = c.pages;
-        decoder.pages = c.hasPages ? &pages : nullptr;
+        decoder.hasPages = c.hasPages;
+        decoder.pages = c.pages;
         fakeResults = {{"GetPages", c.getPages}, {"PropertyFrame", c.frame}};
         decoder.AddRef();  // the entry's, given back when it goes
         FilterEntry entry(&decoder);
@@ -37,7 +36,7 @@ TEST(FilterListTest, PropertyPagesOpenOnlyForAFilterThatListsSomeAndEverythingGo
         EXPECT_EQ(c.shown, entry.ShowPropertyPages(nullptr));
         EXPECT_EQ(listed ? Calls{"PropertyFrame(Decoder,Decoder," + std::to_string(c.pages.size()) + ")"} : Calls{},
                   TakeLog({"PropertyFrame"}));
-        EXPECT_TRUE(!pages.lastList || allocator->DidAlloc(pages.lastList) == 0);
+        EXPECT_TRUE(!decoder.lastList || allocator->DidAlloc(decoder.lastList) == 0);
         EXPECT_EQ(1u, decoder.refs);
     }
     EXPECT_EQ(0u, graph.refs);
