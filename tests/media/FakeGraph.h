@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,6 +45,43 @@ inline Calls TakeLog(std::initializer_list<const char*> prefixes) {
         for (const char* prefix : prefixes)
             if (call.rfind(prefix, 0) == 0) found.push_back(call);
     return found;
+}
+
+// What the fakes hand out from CoTaskMemAlloc for the caller to free, watched through the memory
+// spy, which hears every CoTaskMemFree: Unfreed() counts what is not yet freed, and forgets it.
+struct FreeWatch : IMallocSpy {
+    std::set<void*> live;
+    STDMETHOD(QueryInterface)(REFIID, void** out) override { *out = this; return S_OK; }
+    STDMETHOD_(ULONG, AddRef)() override { return 2; }
+    STDMETHOD_(ULONG, Release)() override { return 1; }
+    STDMETHOD_(void*, PreFree)(void* block, BOOL) override {
+        std::lock_guard<std::mutex> hold(fakeLogLock);
+        live.erase(block);
+        return block;
+    }
+    STDMETHOD_(SIZE_T, PreAlloc)(SIZE_T size) override { return size; }
+    STDMETHOD_(void*, PostAlloc)(void* block) override { return block; }
+    STDMETHOD_(void, PostFree)(BOOL) override {}
+    STDMETHOD_(SIZE_T, PreRealloc)(void* block, SIZE_T size, void** out, BOOL) override { *out = block; return size; }
+    STDMETHOD_(void*, PostRealloc)(void* block, BOOL) override { return block; }
+    STDMETHOD_(void*, PreGetSize)(void* block, BOOL) override { return block; }
+    STDMETHOD_(SIZE_T, PostGetSize)(SIZE_T size, BOOL) override { return size; }
+    STDMETHOD_(void*, PreDidAlloc)(void* block, BOOL) override { return block; }
+    STDMETHOD_(int, PostDidAlloc)(void*, BOOL, int actual) override { return actual; }
+    STDMETHOD_(void, PreHeapMinimize)() override {}
+    STDMETHOD_(void, PostHeapMinimize)() override {}
+};
+inline FreeWatch freeWatch;
+inline void* FakeTaskMemAlloc(size_t bytes) {
+    static const HRESULT watching = CoRegisterMallocSpy(&freeWatch);
+    void* block = SUCCEEDED(watching) ? CoTaskMemAlloc(bytes) : nullptr;
+    std::lock_guard<std::mutex> hold(fakeLogLock);
+    freeWatch.live.insert(block);
+    return block;
+}
+inline size_t Unfreed() {
+    std::lock_guard<std::mutex> hold(fakeLogLock);
+    return std::exchange(freeWatch.live, {}).size();
 }
 
 // Methods the code under test never calls.
@@ -113,7 +151,6 @@ struct FakeFilter : IBaseFilter, ISpecifyPropertyPages, FakeObject {
     IFilterGraph* infoGraph = nullptr;  // handed out, with a reference, by QueryFilterInfo
     bool hasPages = false;
     std::vector<GUID> pages;
-    void* lastList = nullptr;  // the last page list handed out
     STDMETHOD(QueryInterface)(REFIID riid, void** out) override {
         if (riid == IID_ISpecifyPropertyPages) return Answer(hasPages, static_cast<ISpecifyPropertyPages*>(this), out);
         bool known = riid == IID_IBaseFilter && SUCCEEDED(FakeCall("QueryInterface:" + name));
@@ -124,9 +161,8 @@ struct FakeFilter : IBaseFilter, ISpecifyPropertyPages, FakeObject {
         HRESULT hr = FakeCall("GetPages");
         if (FAILED(hr)) return hr;
         out->cElems = static_cast<ULONG>(pages.size());
-        out->pElems = static_cast<GUID*>(CoTaskMemAlloc(sizeof(GUID) * (pages.size() + 1)));
+        out->pElems = static_cast<GUID*>(FakeTaskMemAlloc(sizeof(GUID) * (pages.size() + 1)));
         for (size_t i = 0; i < pages.size(); ++i) out->pElems[i] = pages[i];
-        lastList = out->pElems;
         return hr;
     }
     FAKE_REFS
@@ -230,7 +266,6 @@ struct FakeStream {
 struct FakeDetector : IMediaDet, FakeObject {
     std::vector<FakeStream> streams;
     long reported = -1;  // the stream count it claims; -1: the true one
-    std::vector<void*> blocks;
     FakeStream current = {};
     FAKE_UNKNOWN(IID_IMediaDet)
     STDMETHOD(put_Filename)(BSTR) override { return FakeCall("put_Filename"); }
@@ -254,9 +289,8 @@ struct FakeDetector : IMediaDet, FakeObject {
         type->majortype = current.major;
         type->formattype = current.format;
         type->cbFormat = current.blockSize;
-        type->pbFormat = static_cast<BYTE*>(CoTaskMemAlloc(current.blockSize));
+        type->pbFormat = static_cast<BYTE*>(FakeTaskMemAlloc(current.blockSize));
         for (ULONG i = 0; i < current.blockSize; ++i) type->pbFormat[i] = static_cast<BYTE>(i + 1);
-        blocks.push_back(type->pbFormat);
         type->pUnk = static_cast<IMediaDet*>(this);
         AddRef();
         return S_OK;

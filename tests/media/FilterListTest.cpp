@@ -6,8 +6,6 @@
 TEST(FilterListTest, PropertyPagesOpenOnlyForAFilterThatListsSomeAndEverythingGoesBack) {
     FakeGraph graph;
     SetDirectShowServices(&graph);
-    IMalloc* allocator = nullptr;
-    ASSERT_EQ(S_OK, CoGetMalloc(1, &allocator));
     const struct {
         bool hasPages;
         std::vector<GUID> pages;
@@ -36,10 +34,9 @@ TEST(FilterListTest, PropertyPagesOpenOnlyForAFilterThatListsSomeAndEverythingGo
         EXPECT_EQ(c.shown, entry.ShowPropertyPages(nullptr));
         EXPECT_EQ(listed ? Calls{"PropertyFrame(Decoder,Decoder," + std::to_string(c.pages.size()) + ")"} : Calls{},
                   TakeLog({"PropertyFrame"}));
-        EXPECT_TRUE(!decoder.lastList || allocator->DidAlloc(decoder.lastList) == 0);
+        EXPECT_EQ(0u, Unfreed());
         EXPECT_EQ(1u, decoder.refs);
     }
     EXPECT_EQ(0u, graph.refs);
-    allocator->Release();
     SetDirectShowServices(nullptr);
 }

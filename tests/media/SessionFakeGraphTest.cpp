@@ -160,6 +160,9 @@ TEST_F(SessionFakeGraphTest, PauseCountsEvenWhenRefusedATickPausesOnlyACompleted
     EXPECT_EQ(SessionRunning, session->QueryState());
     graph.event.code = EC_COMPLETE;
     EXPECT_EQ(SessionCompleted, session->QueryState());
+    graph.event.code = 0;
+    fakeResults["WaitForCompletion"] = VFW_E_WRONG_STATE;  // a graph that stopped on its own
+    EXPECT_EQ(SessionCompleted, session->QueryState());
 
     UINT_PTR timer = session->StartTimer();
     ASSERT_NE(0u, timer);
