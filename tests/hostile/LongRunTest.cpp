@@ -14,8 +14,7 @@
 
 namespace {
 const long long kMemoryAllowance = 1 << 20;
-const char* const kNames[CounterCount] = {"handles", "GDI", "USER", "threads", "Linux threads", "descriptors",
-                                          "anonymous bytes"};
+const char* const kNames[CounterCount] = {"handles", "GDI", "USER", "threads", "descriptors", "anonymous bytes"};
 
 int Cycles(int reduced, int full) {
     char value[8] = "";

@@ -1,7 +1,5 @@
 #include "hostile/ProcessCounters.h"
 
-#include <tlhelp32.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -69,16 +67,6 @@ void CountObjectsByIndex(ProcessCounters* c) {
     }
 }
 
-long long ThreadCount() {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    long long count = 0;
-    THREADENTRY32 entry = {sizeof(entry)};
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
-        count += entry.th32OwnerProcessID == GetCurrentProcessId();
-    CloseHandle(snapshot);
-    return count;
-}
-
 // The number after label in the first line of a /proc file that starts with it, or -1.
 long long ProcField(const std::string& file, const char* label) {
     FILE* in = fopen(file.c_str(), "rb");
@@ -107,7 +95,6 @@ ProcessCounters ReadProcessCounters() {
     ProcessCounters c;
     c.of[Handles] = KernelHandles();
     CountObjectsByIndex(&c);
-    c.of[Threads] = ThreadCount();
     // Wine's server opens every file, so Z:\proc\self names the server, not us. The getpid system
     // call, which Wine 8 leaves to the kernel, gives the Linux process's own number.
     long id = -1;
@@ -115,7 +102,7 @@ ProcessCounters ReadProcessCounters() {
     std::string folder = "Z:\\proc\\" + std::to_string(id);
     long long anonymousKb = ProcField(folder + "\\smaps_rollup", "Anonymous:");
     c.of[AnonymousBytes] = anonymousKb < 0 ? -1 : anonymousKb * 1024;
-    c.of[LinuxThreads] = ProcField(folder + "\\status", "Threads:");
+    c.of[Threads] = ProcField(folder + "\\status", "Threads:");
     c.of[Descriptors] = DescriptorCount(folder);
     return c;
 }
