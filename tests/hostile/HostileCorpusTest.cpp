@@ -50,6 +50,20 @@ HostileCase Damaged(const std::string& name, Outcome expected, const std::functi
             }};
 }
 
+// A 3 GB sparse file whose RIFF and movi sizes claim it all.
+bool ClaimsThreeGigabytes(const std::string& path) {
+    const uint32_t size = 3u << 30;
+    Bytes b = ReadTestFile(TestMediaPath("clip.avi"));
+    Put32(b, 4, size - 8);
+    Put32(b, Find(b, "movi") - 4, size - static_cast<uint32_t>(Find(b, "movi")));
+    ScopedHandle file(WriteTestFile(path, b) ? CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                                                           nullptr)
+                                             : INVALID_HANDLE_VALUE);
+    LARGE_INTEGER end;
+    end.QuadPart = size;
+    return file.IsValid() && SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN) && SetEndOfFile(file.Get());
+}
+
 // Data offsets: avih +0 µs per frame, +24 streams, +32 width, +36 height; strh +20 scale,
 // +24 rate (found by its "vids" type, which opens the data); video strf +4 width, +8 height.
 void PutSize(Bytes& b, uint32_t width, uint32_t height) {
@@ -115,21 +129,7 @@ std::vector<HostileCase> Cases() {
         for (size_t at : {Find(b, "auds") + 20, Find(b, "auds") + 24, Find(b, "strf", Find(b, "auds")) + 12})
             Put32(b, at, 0);
     }));
-    // A 3 GB sparse file whose RIFF and movi sizes claim it all.
-    const uint32_t threeGb = 3u << 30;
-    HostileCase claims3Gb = Damaged("claims-3gb.avi", Either, [=](Bytes& b) {
-        Put32(b, 4, threeGb - 8);
-        Put32(b, Find(b, "movi") - 4, threeGb - static_cast<uint32_t>(Find(b, "movi")));
-    });
-    cases.push_back({claims3Gb.name, Either, [=](const std::string& path) {
-                         ScopedHandle file(claims3Gb.make(path) ? CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                                              OPEN_EXISTING, 0, nullptr)
-                                                                : INVALID_HANDLE_VALUE);
-                         LARGE_INTEGER end;
-                         end.QuadPart = threeGb;
-                         return file.IsValid() && SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN) &&
-                                SetEndOfFile(file.Get());
-                     }});
+    cases.push_back({"claims-3gb.avi", Either, ClaimsThreeGigabytes});
     std::string noise;
     for (unsigned i = 0, seed = 12345; i < 64 * 1024; ++i) {
         seed = seed * 1103515245u + 12345u;

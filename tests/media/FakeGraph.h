@@ -49,6 +49,7 @@ inline Calls TakeLog(std::initializer_list<const char*> prefixes) {
 
 // What the fakes hand out from CoTaskMemAlloc for the caller to free, watched through the memory
 // spy, which hears every CoTaskMemFree: Unfreed() counts what is not yet freed, and forgets it.
+// Without the spy nothing is heard freed, and every check fails. It lives as long as the process.
 struct FreeWatch : IMallocSpy {
     std::set<void*> live;
     STDMETHOD(QueryInterface)(REFIID, void** out) override { *out = this; return S_OK; }
@@ -73,8 +74,9 @@ struct FreeWatch : IMallocSpy {
 };
 inline FreeWatch freeWatch;
 inline void* FakeTaskMemAlloc(size_t bytes) {
-    static const HRESULT watching = CoRegisterMallocSpy(&freeWatch);
-    void* block = SUCCEEDED(watching) ? CoTaskMemAlloc(bytes) : nullptr;
+    static const HRESULT spy = CoRegisterMallocSpy(&freeWatch);  // once, before the first block
+    (void)spy;
+    void* block = CoTaskMemAlloc(bytes);
     std::lock_guard<std::mutex> hold(fakeLogLock);
     freeWatch.live.insert(block);
     return block;
