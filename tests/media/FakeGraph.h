@@ -265,11 +265,15 @@ struct FakeStream {
 // A media detector over the streams a test describes. As Wine's does, it hands out each format
 // block from CoTaskMemAlloc and an AddRef'ed pUnk (itself): both are the caller's to give back.
 // Logged: "put_Filename" and "put_CurrentStream(<index>)".
-struct FakeDetector : IMediaDet, FakeObject {
+struct FakeDetector : IMediaDet, ISampleGrabber, FakeObject {
     std::vector<FakeStream> streams;
     long reported = -1;  // the stream count it claims; -1: the true one
     FakeStream current = {};
-    FAKE_UNKNOWN(IID_IMediaDet)
+    STDMETHOD(QueryInterface)(REFIID riid, void** out) override {
+        bool known = riid == IID_IMediaDet && SUCCEEDED(FakeCall("QueryInterface:" + name));
+        return Answer(known, static_cast<IMediaDet*>(this), out);
+    }
+    FAKE_REFS
     STDMETHOD(put_Filename)(BSTR) override { return FakeCall("put_Filename"); }
     STDMETHOD(get_OutputStreams)(LONG* count) override {
         *count = reported >= 0 ? reported : static_cast<LONG>(streams.size());
@@ -312,12 +316,26 @@ struct FakeDetector : IMediaDet, FakeObject {
         for (LONG i = 0; i < stride * height; ++i) buffer[40 + i] = static_cast<char>(i + 1);
         return hr;
     }
-    ISampleGrabber* grabber = nullptr;  // none: E_NOTIMPL, as Wine's detector
+    // Its own sample grabber, connected at bitCount bits a pixel; none (E_NOTIMPL) as Wine's.
+    bool grabs = true;
+    WORD bitCount = 24;
     STDMETHOD(GetSampleGrabber)(ISampleGrabber** out) override {
-        if (!(*out = grabber)) return E_NOTIMPL;
-        grabber->AddRef();
+        *out = nullptr;
+        return grabs ? Answer(true, static_cast<ISampleGrabber*>(this), reinterpret_cast<void**>(out)) : E_NOTIMPL;
+    }
+    STDMETHOD(GetConnectedMediaType)(AM_MEDIA_TYPE* type) override {
+        ZeroMemory(type, sizeof(*type));
+        type->majortype = MEDIATYPE_Video;
+        type->formattype = FORMAT_VideoInfo;
+        type->cbFormat = sizeof(VIDEOINFOHEADER);
+        type->pbFormat = static_cast<BYTE*>(FakeTaskMemAlloc(type->cbFormat));
+        ZeroMemory(type->pbFormat, type->cbFormat);
+        reinterpret_cast<VIDEOINFOHEADER*>(type->pbFormat)->bmiHeader.biBitCount = bitCount;
         return S_OK;
     }
+    FAKE_STUB(SetOneShot, (BOOL)) FAKE_STUB(SetMediaType, (const AM_MEDIA_TYPE*)) FAKE_STUB(SetBufferSamples, (BOOL))
+    FAKE_STUB(GetCurrentBuffer, (LONG*, LONG*)) FAKE_STUB(GetCurrentSample, (IMediaSample**))
+    FAKE_STUB(SetCallback, (ISampleGrabberCB*, LONG))
     FAKE_STUB(get_Filter, (IUnknown**)) FAKE_STUB(put_Filter, (IUnknown*)) FAKE_STUB(get_CurrentStream, (LONG*))
     FAKE_STUB(get_StreamType, (GUID*)) FAKE_STUB(get_StreamTypeB, (BSTR*)) FAKE_STUB(get_Filename, (BSTR*))
     FAKE_STUB(WriteBitmapBits, (double, LONG, LONG, BSTR)) FAKE_STUB(EnterBitmapGrabMode, (double))
