@@ -146,18 +146,13 @@ struct FakePin : IPin, FakeObject {
     FAKE_STUB(EndFlush, ())
 };
 
-// A filter that answers for its property pages only when it has some (hasPages).
-struct FakeFilter : IBaseFilter, ISpecifyPropertyPages, FakeObject {
-    std::vector<IPin*> pins;
-    FakeEnum<IEnumPins, IPin> pinEnum;
-    IFilterGraph* infoGraph = nullptr;  // handed out, with a reference, by QueryFilterInfo
-    bool hasPages = false;
+// A filter's property pages: answered by the filter that points at it, counted with it.
+struct FakePages : ISpecifyPropertyPages {
+    FakeObject* filter = nullptr;
     std::vector<GUID> pages;
-    STDMETHOD(QueryInterface)(REFIID riid, void** out) override {
-        if (riid == IID_ISpecifyPropertyPages) return Answer(hasPages, static_cast<ISpecifyPropertyPages*>(this), out);
-        bool known = riid == IID_IBaseFilter && SUCCEEDED(FakeCall("QueryInterface:" + name));
-        return Answer(known, static_cast<IBaseFilter*>(this), out);
-    }
+    STDMETHOD(QueryInterface)(REFIID, void**) override { return E_NOTIMPL; }
+    STDMETHOD_(ULONG, AddRef)() override { return ++filter->refs; }
+    STDMETHOD_(ULONG, Release)() override { return filter->Released(); }
     // On success the list comes from CoTaskMemAlloc and is the caller's to free.
     STDMETHOD(GetPages)(CAUUID* out) override {
         HRESULT hr = FakeCall("GetPages");
@@ -166,6 +161,20 @@ struct FakeFilter : IBaseFilter, ISpecifyPropertyPages, FakeObject {
         out->pElems = static_cast<GUID*>(FakeTaskMemAlloc(sizeof(GUID) * (pages.size() + 1)));
         for (size_t i = 0; i < pages.size(); ++i) out->pElems[i] = pages[i];
         return hr;
+    }
+};
+
+struct FakeFilter : IBaseFilter, FakeObject {
+    std::vector<IPin*> pins;
+    FakeEnum<IEnumPins, IPin> pinEnum;
+    IFilterGraph* infoGraph = nullptr;  // handed out, with a reference, by QueryFilterInfo
+    FakePages* pages = nullptr;         // answered for ISpecifyPropertyPages when set
+    STDMETHOD(QueryInterface)(REFIID riid, void** out) override {
+        if (riid == IID_ISpecifyPropertyPages && pages) {
+            pages->filter = this;
+            return Answer(true, pages, out);
+        }
+        return Answer(riid == IID_IBaseFilter && SUCCEEDED(FakeCall("QueryInterface:" + name)), this, out);
     }
     FAKE_REFS
     STDMETHOD(EnumPins)(IEnumPins** out) override { *out = pinEnum.Start(pins); return S_OK; }
@@ -316,8 +325,9 @@ struct FakeDetector : IMediaDet, ISampleGrabber, FakeObject {
         for (LONG i = 0; i < stride * height; ++i) buffer[40 + i] = static_cast<char>(i + 1);
         return hr;
     }
-    // Its own sample grabber, connected at bitCount bits a pixel; none (E_NOTIMPL) as Wine's.
-    bool grabs = true;
+    // Its own sample grabber, connected at bitCount bits a pixel, when grabs; else none
+    // (E_NOTIMPL), as Wine's.
+    bool grabs = false;
     WORD bitCount = 24;
     STDMETHOD(GetSampleGrabber)(ISampleGrabber** out) override {
         *out = nullptr;

@@ -21,10 +21,11 @@ TEST(FilterListTest, PropertyPagesOpenOnlyForAFilterThatListsSomeAndEverythingGo
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         FakeFilter decoder;
+        FakePages pages;
         decoder.name = "Decoder";
         decoder.infoGraph = &graph;  // the name query hands out a graph reference to give back
-        decoder.hasPages = c.hasPages;
-        decoder.pages = c.pages;
+        pages.pages = c.pages;
+        decoder.pages = c.hasPages ? &pages : nullptr;
         fakeResults = {{"GetPages", c.getPages}, {"PropertyFrame", c.frame}};
         decoder.AddRef();  // the entry's, given back when it goes
         FilterEntry entry(&decoder);

@@ -24,6 +24,7 @@ protected:
 
     void SetUp() override {
         detector.streams = {Stream(MEDIATYPE_Audio), Stream(MEDIATYPE_Video)};
+        detector.grabs = true;
         SetDirectShowServices(&services);
     }
     void TearDown() override {
