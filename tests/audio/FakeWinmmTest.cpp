@@ -42,30 +42,6 @@ std::vector<MMRESULT> CallEveryMixerEntry(WinmmLibrary& library, HMIXER* mixer) 
 }
 }  // namespace
 
-// Only the mixer group is ever called; a library is kept while any group is whole, and bound once.
-TEST(WinmmLibrary, KeepsALibraryWithAWholeGroupBindsOnceAndGivesItBack) {
-    const struct {
-        const char* path;
-        bool bound, mixer;
-    } cases[] = {
-        {"fakewinmm_full.dll", true, true},
-        {"fakewinmm_no_mixer_set.dll", true, false},
-        {"fakewinmm_incomplete.dll", false, false},  // no group whole: given back at once
-    };
-    for (const auto& c : cases) {
-        WinmmLibrary library;
-        EXPECT_EQ(c.bound, library.LoadFrom(FakeLibraryPath(c.path).c_str()) != nullptr) << c.path;
-        EXPECT_EQ(c.mixer, library.HasMixer()) << c.path;
-        EXPECT_EQ(c.bound, GetModuleHandleA(c.path) != nullptr) << c.path;
-        if (c.bound) {
-            EXPECT_EQ(library.Handle(), library.LoadFrom(FakeLibraryPath("fakewinmm_full.dll").c_str())) << c.path;
-            EXPECT_EQ(library.Handle(), library.Load()) << c.path;
-        }
-        library.Unload();  // one unload gives it back: it was loaded once
-        EXPECT_FALSE(GetModuleHandleA(c.path) || library.HasMixer()) << c.path;
-    }
-}
-
 TEST(WinmmLibrary, LibraryPathIsAFileInTheDirectoryWithOneSeparator) {
     std::string withFile = TestScratchFolder("winmm-file");
     std::string withFolder = TestScratchFolder("winmm-folder");
@@ -91,11 +67,16 @@ TEST(WinmmLibrary, LibraryPathIsAFileInTheDirectoryWithOneSeparator) {
     EXPECT_FALSE(WinmmLibrary::LibraryPathIn(withFile.c_str(), small, sizeof(small)));
 }
 
-TEST(WinmmLibrary, MixerCallsFailSoftlyWithoutTheirEntryAndWhenTheyRaise) {
-    // Unbound, and bound with the mixer group incomplete: nothing is called, no output is touched.
+// A library is kept while any group of entries is whole, and bound once; only the mixer group is
+// ever called, and without its entries or when they raise, the calls fail softly.
+TEST(WinmmLibrary, KeepsALibraryWithAWholeGroupAndMixerCallsFailSoftly) {
     WinmmLibrary unbound, noMixer;
+    EXPECT_FALSE(unbound.LoadFrom(FakeLibraryPath("fakewinmm_incomplete.dll").c_str()));
+    EXPECT_FALSE(GetModuleHandleA("fakewinmm_incomplete.dll"));
     FakeMixerState* noMixerState = LoadFake(noMixer, "fakewinmm_no_mixer_set.dll");
     ASSERT_TRUE(noMixerState);
+    EXPECT_FALSE(noMixer.HasMixer());
+    // Unbound, and bound with the mixer group incomplete: nothing is called, no output is touched.
     const HMIXER untouched = reinterpret_cast<HMIXER>(static_cast<UINT_PTR>(0x5A5A));
     for (WinmmLibrary* library : {&unbound, &noMixer}) {
         HMIXER mixer = untouched;
@@ -106,7 +87,9 @@ TEST(WinmmLibrary, MixerCallsFailSoftlyWithoutTheirEntryAndWhenTheyRaise) {
 
     WinmmLibrary full;
     FakeMixerState* state = LoadFake(full, "fakewinmm_full.dll");
-    ASSERT_TRUE(state);
+    ASSERT_TRUE(state && full.HasMixer());
+    EXPECT_EQ(full.Handle(), full.LoadFrom(FakeLibraryPath("fakewinmm_no_mixer_set.dll").c_str()));
+    EXPECT_EQ(full.Handle(), full.Load());
     // A broken driver faults (an access violation) or, rarely, throws: either fails only its call,
     // however far the call got.
     EXPECT_TRUE(RunGuarded([] {}));
@@ -121,6 +104,8 @@ TEST(WinmmLibrary, MixerCallsFailSoftlyWithoutTheirEntryAndWhenTheyRaise) {
             EXPECT_EQ(6, state->callCount) << call;
         }
     }
+    for (WinmmLibrary* library : {&noMixer, &full}) library->Unload();  // once: each was loaded once
+    EXPECT_FALSE(GetModuleHandleA("fakewinmm_full.dll") || GetModuleHandleA("fakewinmm_no_mixer_set.dll"));
 }
 
 TEST(MasterVolume, EachOperationSucceedsOnlyWithItsControlAndAlwaysClosesTheMixer) {
