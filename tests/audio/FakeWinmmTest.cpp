@@ -139,7 +139,7 @@ TEST(MasterVolume, EachOperationSucceedsOnlyWithItsControlAndAlwaysClosesTheMixe
                                            : volume.GetMute(&flag, 0);
             EXPECT_EQ(c.expected[operation], result);
             EXPECT_EQ(0, fake->openMixers);
-            EXPECT_EQ(c.config.openResult ? 1 : fake->callCount, fake->callCount);  // only the open is tried
+            EXPECT_TRUE(!c.config.openResult || fake->callCount == 1);  // only the open is tried
             EXPECT_EQ(result && operation == 1 ? 30000 : 4321, level);
             EXPECT_EQ(result && operation == 3 ? 1u : 7u, flag);
             EXPECT_EQ(result && operation == 0 ? 20000u : 30000u, fake->volume);
