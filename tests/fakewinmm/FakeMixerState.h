@@ -21,9 +21,7 @@ struct FakeMixerState {
     DWORD volume;
     DWORD mute;
     int callCount;
-    int openMixers;      // opened and not yet closed
-    DWORD setValues[16]; // the values written, in order (the first 16)
-    int setCount;
+    int openMixers;  // opened and not yet closed
 };
 
 const DWORD kFakeVolumeControlId = 7;

@@ -78,9 +78,7 @@ MMRESULT WINAPI Fake_mixerSetControlDetails(HMIXEROBJ, LPMIXERCONTROLDETAILS det
     Enter(CallSetDetails);
     if (!ValueOf(details)) return MMSYSERR_INVALPARAM;
     if (state.config.setDetailsResult) return state.config.setDetailsResult;
-    DWORD value = *static_cast<DWORD*>(details->paDetails);
-    if (state.setCount < 16) state.setValues[state.setCount++] = value;
-    *ValueOf(details) = value;
+    *ValueOf(details) = *static_cast<DWORD*>(details->paDetails);
     return MMSYSERR_NOERROR;
 }
 

@@ -14,6 +14,7 @@
 
 namespace {
 const long long kMemoryAllowance = 1 << 20;
+const char* const kNames[CounterCount] = {"handles", "GDI", "USER", "threads", "descriptors", "anonymous bytes"};
 
 int Cycles(int reduced, int full) {
     char value[8] = "";
@@ -21,17 +22,9 @@ int Cycles(int reduced, int full) {
     return lstrcmpA(value, "full") == 0 ? full : reduced;
 }
 
-using Field = long ProcessCounters::*;
-const Field kCounts[] = {&ProcessCounters::handles, &ProcessCounters::gdiObjects, &ProcessCounters::userObjects,
-                         &ProcessCounters::threads, &ProcessCounters::linuxThreads, &ProcessCounters::descriptors};
-using ByteField = long long ProcessCounters::*;
-const ByteField kBytes[] = {&ProcessCounters::privateBytes, &ProcessCounters::anonymousBytes};
-
-// Under Wine the Linux process's anonymous memory, read exactly; elsewhere Windows' private bytes.
-ByteField MemoryField() {
-    static const ByteField field =
-        ReadProcessCounters().anonymousBytes >= 0 ? &ProcessCounters::anonymousBytes : &ProcessCounters::privateBytes;
-    return field;
+ProcessCounters Least(ProcessCounters a, const ProcessCounters& b) {
+    for (int i = 0; i < CounterCount; ++i) a.of[i] = std::min(a.of[i], b.of[i]);
+    return a;
 }
 
 // The least of a few readings a little apart: the platform holds a region or a thread for a moment
@@ -40,9 +33,7 @@ ProcessCounters SettledCounters() {
     ProcessCounters least = ReadProcessCounters();
     for (int i = 0; i < 3; ++i) {
         PumpMessages(100);
-        ProcessCounters now = ReadProcessCounters();
-        for (Field field : kCounts) least.*field = std::min(least.*field, now.*field);
-        for (ByteField field : kBytes) least.*field = std::min(least.*field, now.*field);
+        least = Least(least, ReadProcessCounters());
     }
     return least;
 }
@@ -50,35 +41,33 @@ ProcessCounters SettledCounters() {
 // Runs cycle warmUp times, then count times between two readings; answers the growth.
 ProcessCounters Measure(const char* label, int warmUp, int count, const std::function<void()>& cycle) {
     for (int i = 0; i < warmUp; ++i) cycle();
-    ProcessCounters g = SettledCounters();
+    ProcessCounters growth = SettledCounters();
     DWORD start = GetTickCount();
     for (int i = 0; i < count; ++i) cycle();
     double ms = static_cast<double>(GetTickCount() - start) / count;
     ProcessCounters after = SettledCounters();
-    for (Field field : kCounts) g.*field = after.*field - g.*field;
-    for (ByteField field : kBytes) g.*field = after.*field - g.*field;
-    printf("[ soak     ] %-26s %4d cycles: %7.1f ms/cycle; growth: handles %+ld, GDI %+ld, USER %+ld, threads %+ld, "
-           "private %+lld bytes; Linux: threads %+ld, descriptors %+ld, anonymous %+lld bytes\n",
-           label, count, ms, g.handles, g.gdiObjects, g.userObjects, g.threads, g.privateBytes, g.linuxThreads,
-           g.descriptors, g.anonymousBytes);
+    printf("[ soak     ] %-26s %4d cycles: %7.1f ms/cycle; growth:", label, count, ms);
+    for (int i = 0; i < CounterCount; ++i) {
+        EXPECT_GE(after.of[i], 0) << kNames[i] << " could not be read";
+        growth.of[i] = after.of[i] - growth.of[i];
+        printf(" %s %+lld", kNames[i], growth.of[i]);
+    }
+    printf("\n");
     fflush(stdout);
-    return g;
+    return growth;
 }
 
-// Measures two runs of count cycles back to back and answers the lesser growth of each field. What
+// Measures two runs of count cycles back to back and answers the lesser growth of each counter. What
 // a cycle leaks shows in both runs; what the platform allocates once (Wine's window device-context
 // cache grows by one now and then, at no fixed cycle) shows in at most one of them.
 ProcessCounters MeasureTwice(const char* label, int warmUp, int count, const std::function<void()>& cycle) {
-    ProcessCounters least = Measure(label, warmUp, count, cycle);
-    ProcessCounters second = Measure(label, 0, count, cycle);
-    for (Field field : kCounts) least.*field = std::min(least.*field, second.*field);
-    for (ByteField field : kBytes) least.*field = std::min(least.*field, second.*field);
-    return least;
+    ProcessCounters first = Measure(label, warmUp, count, cycle);
+    return Least(first, Measure(label, 0, count, cycle));
 }
 
 void ExpectNoGrowth(const ProcessCounters& g) {
-    for (Field field : kCounts) EXPECT_LE(g.*field, 0);
-    EXPECT_LT(g.*MemoryField(), kMemoryAllowance);
+    for (int i = 0; i < AnonymousBytes; ++i) EXPECT_LE(g.of[i], 0) << kNames[i];
+    EXPECT_LT(g.of[AnonymousBytes], kMemoryAllowance);
 }
 
 // What the platform itself keeps for one open, done bare: a media detector on the file, a graph
@@ -104,14 +93,12 @@ void BarePlatformOpen(const std::wstring& path) {
     }
 }
 
-class LongRunTest : public MainWindowTest {
-protected:
-    std::string clip = TestMediaPath("clip.avi");
-};
+using LongRunTest = MainWindowTest;
 }  // namespace
 
 TEST_F(LongRunTest, OpenCloseCyclesKeepNoMoreThanThePlatformDoes) {
-    const int count = Cycles(6, 100);  // each of two runs
+    const std::string clip = TestMediaPath("clip.avi");
+    const int count = Cycles(6, 100);     // each of two runs
     const int bareCount = Cycles(4, 50);  // the bare loop is slow; its cost is taken per cycle
     ProcessCounters bare = Measure("bare platform open/close", 2, bareCount, [&] { BarePlatformOpen(WideOf(clip)); });
     ProcessCounters ours = MeasureTwice("open/close", 3, count, [&] {
@@ -122,21 +109,21 @@ TEST_F(LongRunTest, OpenCloseCyclesKeepNoMoreThanThePlatformDoes) {
     auto platformShare = [&](double bareGrowth) { return bareGrowth > 0 ? bareGrowth * count / bareCount : 0.0; };
     // The thread each open leaves (the audio output's) is now and then not yet counted at a
     // reading, so the bare run may read a thread and its handle short, which its share magnifies.
-    EXPECT_LE(ours.handles, platformShare(bare.handles + 1));
-    EXPECT_LE(ours.gdiObjects, 0);
-    EXPECT_LE(ours.userObjects, 0);
-    EXPECT_LE(ours.threads, platformShare(bare.threads + 1));
+    EXPECT_LE(ours.of[Handles], platformShare(bare.of[Handles] + 1));
+    EXPECT_LE(ours.of[GdiObjects], 0);
+    EXPECT_LE(ours.of[UserObjects], 0);
+    EXPECT_LE(ours.of[Threads], platformShare(bare.of[Threads] + 1));
     // The platform's descriptors per open vary between 10 and 11; a graph left with its filters keeps
     // a dozen more.
-    EXPECT_LE(ours.descriptors, platformShare(bare.descriptors) + count);
+    EXPECT_LE(ours.of[Descriptors], platformShare(bare.of[Descriptors]) + count);
     // The platform's own memory per open varies by a few percent from cycle to cycle (about 2.7 MB
     // each), more than the allowance over a run: its share carries a tenth of itself as slack.
-    double platformMemory = platformShare(static_cast<double>(bare.*MemoryField()));
-    EXPECT_LT(ours.*MemoryField() - platformMemory, kMemoryAllowance + platformMemory / 10);
+    double platformMemory = platformShare(static_cast<double>(bare.of[AnonymousBytes]));
+    EXPECT_LT(ours.of[AnonymousBytes] - platformMemory, kMemoryAllowance + platformMemory / 10);
 }
 
 TEST_F(LongRunTest, ModeRoundTripsAndPlayPauseTogglesKeepNothing) {
-    ASSERT_EQ(1, window->OpenMedia(clip.c_str(), false));
+    ASSERT_EQ(1, window->OpenMedia(TestMediaPath("clip.avi").c_str(), false));
     const int count = Cycles(10, 50);  // each of two runs
     ExpectNoGrowth(MeasureTwice("full-screen round trips", 5, count, [&] { Command(ID_VIEW_FULLSCREEN, 2); }));
     ExpectNoGrowth(MeasureTwice("frameless round trips", 5, count, [&] { Command(ID_VIEW_FRAMELESS, 2); }));

@@ -1,21 +1,14 @@
 #pragma once
-// What a long run must not grow: kernel handles, GDI and USER objects, private memory and threads,
-// and under Wine the Linux process's own figures: its anonymous memory, read exactly, and the
-// threads and descriptors that the platform's media code (GStreamer, the sound server's client)
-// starts and opens there out of Windows' sight.
+// What a long run must not grow, as Wine 8 lets it be read (it answers GetProcessHandleCount and
+// GetGuiResources with 0): kernel handles, GDI and USER objects, and the Linux process's threads,
+// descriptors and anonymous memory, which take in what the platform's media code (GStreamer, the
+// sound server's client) starts and opens out of Windows' sight.
 #include <windows.h>
 
+enum Counter { Handles, GdiObjects, UserObjects, Threads, Descriptors, AnonymousBytes, CounterCount };
+
 struct ProcessCounters {
-    long handles = -1;   // -1 when nothing answered
-    long gdiObjects = -1;
-    long userObjects = -1;
-    long long privateBytes = -1;
-    long threads = -1;
-    long long anonymousBytes = -1;  // the Linux process's anonymous memory, as its smaps_rollup counts it
-    long linuxThreads = -1;
-    long descriptors = -1;
+    long long of[CounterCount];  // -1 where nothing answered
 };
 
-// Wine 8 answers GetProcessHandleCount and GetGuiResources with 0 and leaves PrivateUsage at 0;
-// where the documented call gives nothing, the count comes from what Wine does answer.
 ProcessCounters ReadProcessCounters();

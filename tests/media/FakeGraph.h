@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,6 +45,45 @@ inline Calls TakeLog(std::initializer_list<const char*> prefixes) {
         for (const char* prefix : prefixes)
             if (call.rfind(prefix, 0) == 0) found.push_back(call);
     return found;
+}
+
+// What the fakes hand out from CoTaskMemAlloc for the caller to free, watched through the memory
+// spy, which hears every CoTaskMemFree: Unfreed() counts what is not yet freed, and forgets it.
+// Without the spy nothing is heard freed, and every check fails. It lives as long as the process.
+struct FreeWatch : IMallocSpy {
+    std::set<void*> live;
+    STDMETHOD(QueryInterface)(REFIID, void** out) override { *out = this; return S_OK; }
+    STDMETHOD_(ULONG, AddRef)() override { return 2; }
+    STDMETHOD_(ULONG, Release)() override { return 1; }
+    STDMETHOD_(void*, PreFree)(void* block, BOOL) override {
+        std::lock_guard<std::mutex> hold(fakeLogLock);
+        live.erase(block);
+        return block;
+    }
+    STDMETHOD_(SIZE_T, PreAlloc)(SIZE_T size) override { return size; }
+    STDMETHOD_(void*, PostAlloc)(void* block) override { return block; }
+    STDMETHOD_(void, PostFree)(BOOL) override {}
+    STDMETHOD_(SIZE_T, PreRealloc)(void* block, SIZE_T size, void** out, BOOL) override { *out = block; return size; }
+    STDMETHOD_(void*, PostRealloc)(void* block, BOOL) override { return block; }
+    STDMETHOD_(void*, PreGetSize)(void* block, BOOL) override { return block; }
+    STDMETHOD_(SIZE_T, PostGetSize)(SIZE_T size, BOOL) override { return size; }
+    STDMETHOD_(void*, PreDidAlloc)(void* block, BOOL) override { return block; }
+    STDMETHOD_(int, PostDidAlloc)(void*, BOOL, int actual) override { return actual; }
+    STDMETHOD_(void, PreHeapMinimize)() override {}
+    STDMETHOD_(void, PostHeapMinimize)() override {}
+};
+inline FreeWatch freeWatch;
+inline void* FakeTaskMemAlloc(size_t bytes) {
+    static const HRESULT spy = CoRegisterMallocSpy(&freeWatch);  // once, before the first block
+    (void)spy;
+    void* block = CoTaskMemAlloc(bytes);
+    std::lock_guard<std::mutex> hold(fakeLogLock);
+    freeWatch.live.insert(block);
+    return block;
+}
+inline size_t Unfreed() {
+    std::lock_guard<std::mutex> hold(fakeLogLock);
+    return std::exchange(freeWatch.live, {}).size();
 }
 
 // Methods the code under test never calls.
@@ -101,9 +141,9 @@ struct FakePin : IPin, FakeObject {
     FAKE_STUB(NewSegment, (REFERENCE_TIME, REFERENCE_TIME, double)) FAKE_STUB(Connect, (IPin*, const AM_MEDIA_TYPE*))
     FAKE_STUB(ReceiveConnection, (IPin*, const AM_MEDIA_TYPE*)) FAKE_STUB(QueryInternalConnections, (IPin**, ULONG*))
     FAKE_STUB(ConnectionMediaType, (AM_MEDIA_TYPE*)) FAKE_STUB(QueryAccept, (const AM_MEDIA_TYPE*))
-    FAKE_STUB(EnumMediaTypes, (IEnumMediaTypes**)) FAKE_STUB(Disconnect, ())
-    FAKE_STUB(QueryPinInfo, (PIN_INFO*)) FAKE_STUB(ConnectedTo, (IPin**)) FAKE_STUB(QueryId, (LPWSTR*))
-    FAKE_STUB(EndOfStream, ()) FAKE_STUB(BeginFlush, ()) FAKE_STUB(EndFlush, ())
+    FAKE_STUB(EnumMediaTypes, (IEnumMediaTypes**)) FAKE_STUB(Disconnect, ()) FAKE_STUB(QueryPinInfo, (PIN_INFO*))
+    FAKE_STUB(ConnectedTo, (IPin**)) FAKE_STUB(QueryId, (LPWSTR*)) FAKE_STUB(EndOfStream, ()) FAKE_STUB(BeginFlush, ())
+    FAKE_STUB(EndFlush, ())
 };
 
 // A filter's property pages: answered by the filter that points at it, counted with it.
@@ -118,12 +158,10 @@ struct FakePages : ISpecifyPropertyPages {
         HRESULT hr = FakeCall("GetPages");
         if (FAILED(hr)) return hr;
         out->cElems = static_cast<ULONG>(pages.size());
-        out->pElems = static_cast<GUID*>(CoTaskMemAlloc(sizeof(GUID) * (pages.size() + 1)));
+        out->pElems = static_cast<GUID*>(FakeTaskMemAlloc(sizeof(GUID) * (pages.size() + 1)));
         for (size_t i = 0; i < pages.size(); ++i) out->pElems[i] = pages[i];
-        lastList = out->pElems;
         return hr;
     }
-    void* lastList = nullptr;
 };
 
 struct FakeFilter : IBaseFilter, FakeObject {
@@ -187,14 +225,9 @@ struct FakeSeeking : IMediaSeeking, FakeObject {
         return (value ? std::to_string(*value) : "-") + "/" + std::to_string(flags);
     }
     FAKE_UNKNOWN(IID_IMediaSeeking)
-    STDMETHOD(SetTimeFormat)(const GUID* format) override {
-        return FakeCall(*format == TIME_FORMAT_MEDIA_TIME ? "SetTimeFormat(media)" : "SetTimeFormat(other)");
-    }
-    STDMETHOD(GetStopPosition)(LONGLONG* out) override { *out = stop; return FakeCall("GetStopPosition"); }
-    STDMETHOD(GetCurrentPosition)(LONGLONG* out) override {
-        *out = reading ? reading() : current;
-        return FakeCall("GetCurrentPosition");
-    }
+    STDMETHOD(SetTimeFormat)(const GUID*) override { return S_OK; }
+    STDMETHOD(GetStopPosition)(LONGLONG* out) override { *out = stop; return S_OK; }
+    STDMETHOD(GetCurrentPosition)(LONGLONG* out) override { *out = reading ? reading() : current; return S_OK; }
     STDMETHOD(SetPositions)(LONGLONG* at, DWORD atFlags, LONGLONG* end, DWORD endFlags) override {
         HRESULT hr = FakeCall("SetPositions(" + Text(at, atFlags) + "," + Text(end, endFlags) + ")");
         if (SUCCEEDED(hr) && at) current = *at;
@@ -241,12 +274,15 @@ struct FakeStream {
 // A media detector over the streams a test describes. As Wine's does, it hands out each format
 // block from CoTaskMemAlloc and an AddRef'ed pUnk (itself): both are the caller's to give back.
 // Logged: "put_Filename" and "put_CurrentStream(<index>)".
-struct FakeDetector : IMediaDet, FakeObject {
+struct FakeDetector : IMediaDet, ISampleGrabber, FakeObject {
     std::vector<FakeStream> streams;
     long reported = -1;  // the stream count it claims; -1: the true one
-    std::vector<void*> blocks;
     FakeStream current = {};
-    FAKE_UNKNOWN(IID_IMediaDet)
+    STDMETHOD(QueryInterface)(REFIID riid, void** out) override {
+        bool known = riid == IID_IMediaDet && SUCCEEDED(FakeCall("QueryInterface:" + name));
+        return Answer(known, static_cast<IMediaDet*>(this), out);
+    }
+    FAKE_REFS
     STDMETHOD(put_Filename)(BSTR) override { return FakeCall("put_Filename"); }
     STDMETHOD(get_OutputStreams)(LONG* count) override {
         *count = reported >= 0 ? reported : static_cast<LONG>(streams.size());
@@ -268,9 +304,8 @@ struct FakeDetector : IMediaDet, FakeObject {
         type->majortype = current.major;
         type->formattype = current.format;
         type->cbFormat = current.blockSize;
-        type->pbFormat = static_cast<BYTE*>(CoTaskMemAlloc(current.blockSize));
+        type->pbFormat = static_cast<BYTE*>(FakeTaskMemAlloc(current.blockSize));
         for (ULONG i = 0; i < current.blockSize; ++i) type->pbFormat[i] = static_cast<BYTE>(i + 1);
-        blocks.push_back(type->pbFormat);
         type->pUnk = static_cast<IMediaDet*>(this);
         AddRef();
         return S_OK;
@@ -290,12 +325,27 @@ struct FakeDetector : IMediaDet, FakeObject {
         for (LONG i = 0; i < stride * height; ++i) buffer[40 + i] = static_cast<char>(i + 1);
         return hr;
     }
-    ISampleGrabber* grabber = nullptr;  // none: E_NOTIMPL, as Wine's detector
+    // Its own sample grabber, connected at bitCount bits a pixel, when grabs; else none
+    // (E_NOTIMPL), as Wine's.
+    bool grabs = false;
+    WORD bitCount = 24;
     STDMETHOD(GetSampleGrabber)(ISampleGrabber** out) override {
-        if (!(*out = grabber)) return E_NOTIMPL;
-        grabber->AddRef();
+        *out = nullptr;
+        return grabs ? Answer(true, static_cast<ISampleGrabber*>(this), reinterpret_cast<void**>(out)) : E_NOTIMPL;
+    }
+    STDMETHOD(GetConnectedMediaType)(AM_MEDIA_TYPE* type) override {
+        ZeroMemory(type, sizeof(*type));
+        type->majortype = MEDIATYPE_Video;
+        type->formattype = FORMAT_VideoInfo;
+        type->cbFormat = sizeof(VIDEOINFOHEADER);
+        type->pbFormat = static_cast<BYTE*>(FakeTaskMemAlloc(type->cbFormat));
+        ZeroMemory(type->pbFormat, type->cbFormat);
+        reinterpret_cast<VIDEOINFOHEADER*>(type->pbFormat)->bmiHeader.biBitCount = bitCount;
         return S_OK;
     }
+    FAKE_STUB(SetOneShot, (BOOL)) FAKE_STUB(SetMediaType, (const AM_MEDIA_TYPE*)) FAKE_STUB(SetBufferSamples, (BOOL))
+    FAKE_STUB(GetCurrentBuffer, (LONG*, LONG*)) FAKE_STUB(GetCurrentSample, (IMediaSample**))
+    FAKE_STUB(SetCallback, (ISampleGrabberCB*, LONG))
     FAKE_STUB(get_Filter, (IUnknown**)) FAKE_STUB(put_Filter, (IUnknown*)) FAKE_STUB(get_CurrentStream, (LONG*))
     FAKE_STUB(get_StreamType, (GUID*)) FAKE_STUB(get_StreamTypeB, (BSTR*)) FAKE_STUB(get_Filename, (BSTR*))
     FAKE_STUB(WriteBitmapBits, (double, LONG, LONG, BSTR)) FAKE_STUB(EnterBitmapGrabMode, (double))

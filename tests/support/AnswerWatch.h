@@ -14,16 +14,16 @@ public:
     // The longest wait for an answer, in milliseconds. Answers the watch's last message itself
     // while it waits for the watch to end.
     DWORD Stop() {
-        if (!thread) return longest;
         InterlockedExchange(&done, 1);
-        MSG msg;
-        while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0)
+        while (thread && MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
+            MSG msg;
             PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        CloseHandle(thread);
+        }
+        if (thread) CloseHandle(thread);
         thread = nullptr;
         return longest;
     }
-    LONG DialogsSeen() const { return dialogs; }
+    LONG dialogs = 0;  // closed meanwhile
 
 private:
     static DWORD WINAPI Watch(void* parameter) {
@@ -56,6 +56,5 @@ private:
     HWND window;
     HANDLE thread = nullptr;
     LONG done = 0;
-    LONG dialogs = 0;
     volatile DWORD longest = 0;
 };

@@ -89,12 +89,11 @@ bool MakeShortcut(const std::string& shortcut, const std::string& target) {
            SUCCEEDED(file->Save(WideOf(shortcut).c_str(), TRUE));
 }
 
+// Room for the longest code page there is: four bytes a UTF-16 unit.
 std::string AnsiOf(const std::wstring& text) {
-    int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string narrow(size > 0 ? static_cast<size_t>(size) : 1, '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &narrow[0], size, nullptr, nullptr);
-    narrow.resize(narrow.size() - 1);
-    return narrow;
+    std::vector<char> narrow(text.size() * 4 + 1);
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, narrow.data(), static_cast<int>(narrow.size()), nullptr, nullptr);
+    return narrow.data();
 }
 
 std::wstring WideOf(const std::string& ansi) {
@@ -155,25 +154,21 @@ HANDLE StartInput(const std::vector<InputStep>& steps) {
     return CreateThread(nullptr, 0, SendSteps, new std::vector<InputStep>(steps), 0, nullptr);
 }
 
-namespace {
-struct WindowSearch {
-    const wchar_t* className;
-    HWND except, found;
-};
-BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM parameter) {
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    wchar_t name[64] = {};
-    GetClassNameW(hwnd, name, 64);
-    bool match = hwnd != search->except && IsWindowVisible(hwnd) && lstrcmpW(name, search->className) == 0;
-    if (match) search->found = hwnd;
-    return !match;
-}
-}  // namespace
-
 HWND FindVisibleWindow(HWND parent, const wchar_t* className, HWND except) {
-    WindowSearch search = {className, except, nullptr};
-    if (parent) EnumChildWindows(parent, MatchWindow, reinterpret_cast<LPARAM>(&search));
-    else EnumThreadWindows(GetCurrentThreadId(), MatchWindow, reinterpret_cast<LPARAM>(&search));
+    struct Search {
+        const wchar_t* className;
+        HWND except, found;
+    } search = {className, except, nullptr};
+    WNDENUMPROC match = [](HWND hwnd, LPARAM parameter) -> BOOL {
+        auto* search = reinterpret_cast<Search*>(parameter);
+        wchar_t name[64] = {};
+        GetClassNameW(hwnd, name, 64);
+        bool match = hwnd != search->except && IsWindowVisible(hwnd) && lstrcmpW(name, search->className) == 0;
+        if (match) search->found = hwnd;
+        return !match;
+    };
+    if (parent) EnumChildWindows(parent, match, reinterpret_cast<LPARAM>(&search));
+    else EnumThreadWindows(GetCurrentThreadId(), match, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
