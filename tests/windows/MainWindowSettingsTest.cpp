@@ -5,7 +5,6 @@
 #include <string>
 
 #include "MainWindowFixture.h"
-#include "controls/MainToolBar.h"
 #include "framework/Scoped.h"
 
 namespace {
