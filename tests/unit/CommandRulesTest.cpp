@@ -22,10 +22,7 @@ std::set<unsigned> Greyed(const CommandState& s) {
 
 TEST(CommandRules, ChecksAndGreyingFollowTheOpenFileTheBarsAndTheMode) {
     //                     open   video  run    bar    status panel  full   frame  top    fit    rate
-    const struct {
-        CommandState state;
-        std::set<unsigned> checked, greyed;
-    } rows[] = {
+    const struct { CommandState state; std::set<unsigned> checked, greyed; } rows[] = {
         {{false, false, false, true, true, false, false, false, false, false, 1.0},
          {ID_VIEW_TOOLBAR, ID_VIEW_STATUSBAR, ID_SIZE_100},
          {ID_PLAY_PAUSE, ID_STOP, ID_FILE_CLOSE_CMD, ID_CAPTURE}},

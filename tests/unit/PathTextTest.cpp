@@ -17,11 +17,7 @@ TEST(PathTextExtension, ComparesTheFinalComponentsExtensionWithoutCase) {
 
 // Where the player's code page is honoured it is UTF-8; where it is not, Shift-JIS cuts as before.
 TEST(AnsiChars, CutsAndScansNeverSplitACharacterUnderEitherCodePage) {
-    const struct {
-        CharRule rule;
-        const char* text;
-        size_t limit, prefix;
-    } cuts[] = {
+    const struct { CharRule rule; const char* text; size_t limit, prefix; } cuts[] = {
         {Utf8CharRule(), "a\xed\x95\x9c\xea\xb5\xad", 3, 1},     // "a한국": the Hangul takes three bytes
         {Utf8CharRule(), "a\xed\x95\x9c\xea\xb5\xad", 4, 4},
         {Utf8CharRule(), "\xf0\x9f\x8e\xac!", 3, 0},             // an emoji takes four

@@ -18,9 +18,7 @@ TEST(PlaybackHistory, RecentFilesAreTenNewestFirstEachOnceWhateverTheLetterCase)
 }
 
 TEST(PlaybackHistory, APlaceIsKeptFromTenSecondsToNinetyFivePercentAndOnlyInsideTheFile) {
-    const struct {
-        uint32_t left, length, back;
-    } rows[] = {
+    const struct { uint32_t left, length, back; } rows[] = {
         {9999, 100000, 0},      {10000, 100000, 10000}, {95000, 100000, 95000}, {95001, 100000, 0},
         {20000, 0, 0},          {4000000000u, 4294967295u, 4000000000u},
     };

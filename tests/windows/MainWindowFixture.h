@@ -71,7 +71,6 @@ protected:
     HWND Child(int id) const { return GetDlgItem(window->m_hWnd, id); }
     // The information panel: the main window's one dialog child.
     HWND Panel() const { return FindWindowExW(window->m_hWnd, nullptr, L"#32770", nullptr); }
-    bool ToolbarButtonEnabled(UINT id) const { return SendMessageW(Child(IDC_TOOLBAR), TB_ISBUTTONENABLED, id, 0) != 0; }
     int ToolbarImage(UINT id) const {
         TBBUTTON button = {};
         LRESULT index = SendMessageW(Child(IDC_TOOLBAR), TB_COMMANDTOINDEX, id, 0);
@@ -81,7 +80,7 @@ protected:
     void RefreshToolbar() const { SendMessageW(window->m_hWnd, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0); }
     bool FileOpen() const {
         RefreshToolbar();
-        return ToolbarButtonEnabled(ID_PLAY_PAUSE);
+        return SendMessageW(Child(IDC_TOOLBAR), TB_ISBUTTONENABLED, ID_PLAY_PAUSE, 0) != 0;
     }
     // The play/pause button shows its pause picture while the file plays.
     bool Playing() const {
