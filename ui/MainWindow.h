@@ -84,7 +84,6 @@ public:
     void OnDropFiles(HDROP drop);
     int ParseCommandLine(std::vector<std::string>* list) const;
     static int ResolveIfShortcut(char* path);
-    static bool WorkingPath(const char* path, char (&working)[MAX_PATH]);
     static bool IsShortcutName(const char* path);
     static bool ChooseMediaFile(char* buffer, HWND owner);
 
@@ -150,6 +149,9 @@ private:
     void LeaveWindowMode();
     void NudgeLayout();
     void ShowBars(const BarFlags& bars, bool show);
+
+    // Opening.
+    static bool WorkingPath(const char* path, char (&working)[MAX_PATH]);
 
     // Still capture.
     static bool ChooseBitmapFile(char* buffer, HWND owner);
