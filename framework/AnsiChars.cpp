@@ -57,3 +57,15 @@ size_t WholeCharPrefix(const char* text, size_t limit, const CharRule& rule) {
         used += step;
     return used;
 }
+
+#ifdef _WIN32
+std::wstring AnsiToWide(const char* text) {
+    if (!text) return std::wstring();
+    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (length <= 1) return std::wstring();
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    if (MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length) != length) return std::wstring();
+    wide.resize(static_cast<size_t>(length - 1));
+    return wide;
+}
+#endif

@@ -4,6 +4,7 @@
 // and keeps a double-byte code page such as Shift-JIS, where a trail byte may even look like a
 // backslash. Every cut and every scan of narrow text steps with this one rule.
 #include <cstddef>
+#include <string>
 
 struct CharRule {
     bool utf8;
@@ -24,3 +25,8 @@ size_t CharBytes(const char* text, const CharRule& rule);
 
 // The length of the longest prefix of text, at most limit bytes, that ends on a whole character.
 size_t WholeCharPrefix(const char* text, size_t limit, const CharRule& rule);
+
+#ifdef _WIN32
+// Narrow text of the ANSI code page as UTF-16; empty when it is empty or does not convert.
+std::wstring AnsiToWide(const char* text);
+#endif

@@ -44,13 +44,4 @@ bool WidePath(const char* path, wchar_t (&wide)[MAX_PATH]) {
     return path && MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) != 0;
 }
 
-std::wstring AnsiToWide(const char* text) {
-    if (!text) return std::wstring();
-    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (length <= 1) return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    if (MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length) != length) return std::wstring();
-    wide.resize(static_cast<size_t>(length - 1));
-    return wide;
-}
 #endif

@@ -26,7 +26,4 @@ bool ExtensionIs(const char* path, const char* extension);
 // A path as UTF-16 in a MAX_PATH buffer; false when it does not fit, so a long name is refused
 // rather than cut into another name.
 bool WidePath(const char* path, wchar_t (&wide)[MAX_PATH]);
-
-// Narrow text of the ANSI code page as UTF-16; empty when it is empty or does not convert.
-std::wstring AnsiToWide(const char* text);
 #endif

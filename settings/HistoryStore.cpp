@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "framework/AnsiChars.h"
 #include "framework/Scoped.h"
 
 namespace {
@@ -61,17 +62,8 @@ bool ReadPlace(const std::wstring& text, PlaybackPlace* place) {
     return ToAnsiPath(text.substr(bar + 1), &path) && ParsePlaceText(digits + "|" + path, place);
 }
 
-std::wstring ToWide(const std::string& narrow) {
-    int chars = MultiByteToWideChar(CP_ACP, 0, narrow.c_str(), -1, nullptr, 0);
-    if (chars <= 1) return std::wstring();
-    std::wstring wide(static_cast<size_t>(chars), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, narrow.c_str(), -1, &wide[0], chars);
-    wide.resize(static_cast<size_t>(chars - 1));
-    return wide;
-}
-
 void WriteText(HKEY key, const std::wstring& name, const std::string& narrow) {
-    std::wstring text = ToWide(narrow);
+    std::wstring text = AnsiToWide(narrow.c_str());
     if (text.empty()) return;
     RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                    static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));

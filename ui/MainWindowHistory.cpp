@@ -1,4 +1,5 @@
 // Where each file was left, kept across runs, and the files opened last as a File submenu.
+#include "controls/MainToolBar.h"
 #include "framework/ResourceString.h"
 #include "media/PathText.h"
 #include "resources/resource.h"
@@ -11,13 +12,6 @@ int PositionOf(HMENU menu, UINT command) {
     for (int i = 0; i < GetMenuItemCount(menu); ++i)
         if (GetMenuItemID(menu, i) == command) return i;
     return -1;
-}
-
-// The prompt string's second line, as the toolbar takes its tip.
-std::wstring ItemTextOf(UINT command) {
-    std::wstring text = LoadResourceString(command);
-    size_t newline = text.find(L'\n');
-    return newline == std::wstring::npos ? text : text.substr(newline + 1);
 }
 
 }  // namespace
@@ -67,7 +61,7 @@ void MainWindow::RefreshRecentMenu() {
         AppendMenuW(recent, MF_STRING, ID_RECENT_FIRST + i,
                     RecentItemText(i, AnsiToWide(FinalPathComponent(files[i].c_str()))).c_str());
     AppendMenuW(recent, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(recent, MF_STRING, ID_RECENT_CLEAR, ItemTextOf(ID_RECENT_CLEAR).c_str());
+    AppendMenuW(recent, MF_STRING, ID_RECENT_CLEAR, ToolTipPart(LoadResourceString(ID_RECENT_CLEAR)).c_str());
     EnableMenuItem(file, static_cast<UINT>(exitAt - 1), MF_BYPOSITION | (files.empty() ? MF_GRAYED : MF_ENABLED));
 }
 
