@@ -1,7 +1,6 @@
 #pragma once
 // Measures, from a thread of its own, how long a window takes to answer a sent message while the
-// thread that owns it is busy, and closes (and counts) any other dialog of the process that comes
-// up meanwhile: the player raises no message boxes. The owning thread creates and stops it.
+// thread that owns it is busy. The owning thread creates and stops it.
 #include <windows.h>
 
 class AnswerWatch {
@@ -23,7 +22,6 @@ public:
         thread = nullptr;
         return longest;
     }
-    LONG dialogs = 0;  // closed meanwhile
 
 private:
     static DWORD WINAPI Watch(void* parameter) {
@@ -34,23 +32,9 @@ private:
             SendMessageTimeoutW(self->window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
             DWORD took = GetTickCount() - start;
             if (took > self->longest) self->longest = took;
-            EnumWindows(CloseDialog, reinterpret_cast<LPARAM>(self));
             Sleep(50);
         }
         return 0;
-    }
-    static BOOL CALLBACK CloseDialog(HWND candidate, LPARAM parameter) {
-        auto* self = reinterpret_cast<AnswerWatch*>(parameter);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(candidate, &pid);
-        char name[16] = "";
-        GetClassNameA(candidate, name, sizeof(name));
-        if (pid == GetCurrentProcessId() && candidate != self->window && IsWindowVisible(candidate) &&
-            lstrcmpA(name, "#32770") == 0) {
-            InterlockedIncrement(&self->dialogs);
-            PostMessageW(candidate, WM_COMMAND, IDCANCEL, 0);
-        }
-        return TRUE;
     }
 
     HWND window;

@@ -1,10 +1,9 @@
-// The window arithmetic that needs no window: child rectangles, stored placements on a monitor
-// with a taskbar, and the paired double click.
+// The window arithmetic that needs no window: child rectangles, and stored placements on a
+// monitor with a taskbar.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "controls/DoubleClick.h"
 #include "ui/WindowLayout.h"
 #include "ui/WorkspaceRect.h"
 
@@ -55,18 +54,4 @@ TEST(WorkspaceRect, NormalPositionMovesByWhatTheTaskbarTakesFromTheMonitorsTopLe
         {"monitor left of the primary", {-1280, 0, 0, 1024}, {-1240, 0, 0, 1024}, "(140,50)-(540,350)"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.screen, Text(WorkspaceToScreen(normal, c.monitor, c.work))) << c.what;
-}
-
-TEST(DoubleClick, SecondPressPairsOnlyWithinTheTimeAndTheRectangleAroundTheFirst) {
-    const SIZE size = {4, 4};  // the usual SM_CXDOUBLECLK and SM_CYDOUBLECLK
-    const ClickRecord first = {true, 1000, {200, 100}};
-    const struct { const char* what; ClickRecord first; DWORD time; POINT point; bool paired; } cases[] = {
-        {"at the rectangle's corner", first, 1010, {202, 98}, true},
-        {"just outside it", first, 1010, {203, 100}, false},
-        {"just before the time is up", first, 1499, {200, 100}, true},
-        {"when the time is up", first, 1500, {200, 100}, false},
-        {"across the tick count's wrap", {true, 0xFFFFFF00u, {200, 100}}, 0x40, {200, 100}, true},
-        {"no first press", {false, 1000, {200, 100}}, 1010, {200, 100}, false},
-    };
-    for (const auto& c : cases) EXPECT_EQ(c.paired, IsSecondClick(c.first, c.time, c.point, 500, size)) << c.what;
 }

@@ -5,16 +5,6 @@
 #include "framework/AnsiChars.h"
 #include "media/PathText.h"
 
-TEST(PathTextExtension, ComparesTheFinalComponentsExtensionWithoutCase) {
-    EXPECT_TRUE(ExtensionIs("C:\\movies\\clip.MOV", "mov"));
-    EXPECT_TRUE(ExtensionIs("C:/lib/codec.dll", "DLL"));
-    EXPECT_FALSE(ExtensionIs("C:\\movies\\clip.mov2", "mov"));
-    EXPECT_FALSE(ExtensionIs("C:\\movies\\clipmov", "mov"));
-    EXPECT_FALSE(ExtensionIs("C:\\my.mov\\clip", "mov"));
-    // Under UTF-8, "Ḿ" is E1 B8 BE and "ḿ" E1 B8 BF; in case they were compared byte by byte.
-    EXPECT_TRUE(ExtensionIs("C:\\x.\xe1\xb8\xbeov", "\xe1\xb8\xbfOV"));
-}
-
 // Where the player's code page is honoured it is UTF-8; where it is not, Shift-JIS cuts as before.
 TEST(AnsiChars, CutsAndScansNeverSplitACharacterUnderEitherCodePage) {
     const struct { CharRule rule; const char* text; size_t limit, prefix; } cuts[] = {

@@ -1,21 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "settings/PlaybackHistory.h"
-#include "ui/RecentMenuText.h"
-
-TEST(PlaybackHistory, RecentFilesAreTenNewestFirstEachOnceWhateverTheLetterCase) {
-    PlaybackHistory history;
-    for (int i = 0; i < 12; ++i) history.AddRecent("C:\\m\\" + std::to_string(i) + ".avi");
-    history.AddRecent("c:\\M\\5.AVI");
-    ASSERT_EQ(kRecentLimit, history.Recent().size());
-    EXPECT_EQ("c:\\M\\5.AVI", history.Recent()[0]);
-    EXPECT_EQ("C:\\m\\11.avi", history.Recent()[1]);
-    EXPECT_EQ("C:\\m\\2.avi", history.Recent()[9]);  // 0 and 1 fell off the end, 5 moved up
-    history.RemoveRecent("C:\\M\\11.avi");
-    EXPECT_EQ("C:\\m\\10.avi", history.Recent()[1]);
-    EXPECT_EQ(L"&1 a&&b.avi", RecentItemText(0, L"a&b.avi"));
-    EXPECT_EQ(L"1&0 x", RecentItemText(9, L"x"));
-}
 
 TEST(PlaybackHistory, APlaceIsKeptFromTenSecondsToNinetyFivePercentAndOnlyInsideTheFile) {
     const struct { uint32_t left, length, back; } rows[] = {

@@ -56,25 +56,25 @@ TEST_F(HistoryTest, AFileComesBackWhereItWasLeftUnlessStoppedOrNearlyWatched) {
 
 TEST_F(HistoryTest, TheFilesOpenedLastAreListedNewestFirstUntilTheyNoLongerOpenOrTheListIsClearedAndNoneOfTheWrongShape) {
     std::string folder = TestScratchFolder("recent");
-    for (const char* name : {"a.avi", "b.avi", "c.avi"}) {
+    for (const char* name : {"a.avi", "b&c.avi", "c.avi"}) {
         std::string path = folder + "\\" + name;
         ASSERT_TRUE(CopyFileA(TestMediaPath("clip.avi").c_str(), path.c_str(), FALSE));
         ASSERT_EQ(1, window->OpenMedia(path.c_str(), false));
     }
     Restart();
-    EXPECT_EQ((std::vector<std::wstring>{L"&1 c.avi", L"&2 b.avi", L"&3 a.avi", L"", L"履歴を消去"}), RecentItems());
+    EXPECT_EQ((std::vector<std::wstring>{L"&1 c.avi", L"&2 b&&c.avi", L"&3 a.avi", L"", L"履歴を消去"}), RecentItems());
 
     SendMessageW(window->m_hWnd, WM_MENUSELECT, MAKEWPARAM(ID_RECENT_FIRST + 1, MF_HILITE),
                  reinterpret_cast<LPARAM>(GetMenu(window->m_hWnd)));
-    EXPECT_EQ(std::wstring(folder.begin(), folder.end()) + L"\\b.avi", PaneText(0));  // the whole path as its prompt
+    EXPECT_EQ(std::wstring(folder.begin(), folder.end()) + L"\\b&c.avi", PaneText(0));  // the whole path as its prompt
     Command(ID_RECENT_FIRST + 1);
-    EXPECT_EQ(L"b.avi", PaneText(0));
-    EXPECT_EQ(L"&1 b.avi", RecentItems()[0]);
+    EXPECT_EQ(L"b&c.avi", PaneText(0));
+    EXPECT_EQ(L"&1 b&&c.avi", RecentItems()[0]);
 
     DeleteFileA((folder + "\\a.avi").c_str());
     Command(ID_RECENT_FIRST + 2);
     EXPECT_TRUE(NothingOpen());
-    EXPECT_EQ((std::vector<std::wstring>{L"&1 b.avi", L"&2 c.avi", L"", L"履歴を消去"}), RecentItems());
+    EXPECT_EQ((std::vector<std::wstring>{L"&1 b&&c.avi", L"&2 c.avi", L"", L"履歴を消去"}), RecentItems());
 
     Command(ID_RECENT_CLEAR);
     EXPECT_TRUE(RecentItems().empty());

@@ -35,26 +35,6 @@ TEST_F(MainWindowTest, StatusPanesCutTextsSafelyShowPromptsAndOnlyTheTextPaneWid
     EXPECT_EQ(L"aa" + std::wstring(517 / a.size(), L'あ'), PaneText(1));  // half of a character is not kept
 }
 
-TEST_F(MainWindowTest, ContextMenuOpensAtThePointerOrFromTheKeyboardAtClientPointThreeThree) {
-    static RECT menuRect;
-    POINT keyboard = {3, 3};
-    ClientToScreen(window->m_hWnd, &keyboard);
-    // A monitor left of the primary gives a negative x: still the pointer, kept on screen here.
-    for (auto [lParam, at] : {std::pair<LPARAM, POINT>{-1, keyboard}, {MAKELPARAM(static_cast<WORD>(-40), 300), {0, 300}}}) {
-        menuRect = {-1, -1, -1, -1};
-        UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-            HWND menu = FindWindowW(L"#32768", nullptr);
-            if (!menu || !IsWindowVisible(menu)) return;
-            GetWindowRect(menu, &menuRect);
-            EndMenu();
-        });
-        SendMessageW(window->m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window->m_hWnd), lParam);
-        KillTimer(nullptr, timer);
-        EXPECT_EQ(at.x, menuRect.left) << lParam;
-        EXPECT_EQ(at.y, menuRect.top) << lParam;
-    }
-}
-
 namespace {
 HWND mainWindow;
 std::string savedName;

@@ -2,7 +2,6 @@
 #include "MainWindowFixture.h"
 #include "audio/MasterVolume.h"
 #include "audio/WinmmLibrary.h"
-#include "framework/CWinApp.h"
 #include "media/directshow/DirectShowServices.h"
 
 namespace {
@@ -106,31 +105,6 @@ TEST_F(PlayerKeysTest, WheelNotchesOverTheWindowMoveTheVolumeTwoPercentWhileTheF
     Wheel(GetDlgItem(Panel(), IDC_FILTER_LIST), 3);
     EXPECT_NEAR(65535 * 0.9, Volume(), 5);
 
-    // The volume command runs its dialog modally over the disabled window, focus on the trackbar;
-    // a notch over the dialog takes the window's step, and the trackbar follows at once.
-    static HWND main;
-    static std::vector<int> positions;
-    CWinApp app;  // whose main window owns the dialog
-    app.m_pMainWnd = window;
-    main = window->m_hWnd;
-    positions.clear();
-    UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
-        HWND dialog = FindVisibleWindow(nullptr, L"#32770", main);
-        HWND track = dialog ? GetDlgItem(dialog, IDC_VOLUME_TRACKBAR) : nullptr;
-        if (!track) return;
-        if (positions.empty() && (IsWindowEnabled(main) || GetWindow(dialog, GW_OWNER) != main || GetFocus() != track))
-            positions.push_back(-1);
-        positions.push_back(static_cast<int>(SendMessageW(track, TBM_GETPOS, 0, 0)));
-        if (positions.size() < 2)
-            WheelOver(track, 1);
-        else
-            PostMessageW(dialog, WM_CLOSE, 0, 0);
-    });
-    Command(ID_VOLUME);
-    KillTimer(nullptr, timer);
-    EXPECT_EQ((std::vector<int>{5, 4}), positions);
-    EXPECT_NEAR(65535 * 0.92, Volume(), 5);
-    EXPECT_TRUE(IsWindowEnabled(main));
     window->DestroyWindow();  // the library is bound for the window's life
     EXPECT_EQ(nullptr, WinmmLibrary::Instance().Handle());
 }
