@@ -6,7 +6,6 @@
 
 #include "framework/Scoped.h"
 #include "media/BitmapLayout.h"
-#include "media/ScreenDibReader.h"
 
 namespace {
 BitmapHeaderFields FieldsOf(const BITMAPINFOHEADER& header) {
@@ -24,25 +23,27 @@ bool LayoutOfBlock(const BYTE* block, BitmapLayout* layout) {
 // Wine return garbage pixels and masks, and there is no palette to index anyway.
 UINT UsageFor(WORD bitCount) { return bitCount <= 8 ? DIB_PAL_COLORS : DIB_RGB_COLORS; }
 
-void FillColorTable(ScreenDibReader& reader, UINT colors, RGBQUAD* table) {
+// Each read on a fresh screen DC, released after use.
+int ReadScreenBits(HBITMAP bitmap, UINT lines, void* bits, BITMAPINFO* info, UINT usage) {
+    ScopedGetDC screen(nullptr);
+    return GetDIBits(screen, bitmap, 0, lines, bits, info, usage);
+}
+
+void FillColorTable(UINT colors, RGBQUAD* table) {
     std::vector<PALETTEENTRY> entries;
     try {
         entries.resize(colors);  // zeroed: a short answer leaves black entries
     } catch (...) {
         return;
     }
-    reader.ReadSystemPalette(colors, entries.data());
+    ScopedGetDC screen(nullptr);
+    GetSystemPaletteEntries(screen, 0, colors, entries.data());
     for (UINT k = 0; k < colors; ++k)
         table[k] = {entries[k].peBlue, entries[k].peGreen, entries[k].peRed, entries[k].peFlags};
 }
 }  // namespace
 
 PackedBitmap PackBitmap(HBITMAP bitmap) {
-    ScreenDibReader reader;
-    return PackBitmap(bitmap, reader);
-}
-
-PackedBitmap PackBitmap(HBITMAP bitmap, ScreenDibReader& reader) {
     // The header query may write three masks, or a colour table, behind the header: room for
     // the largest table keeps whatever it writes inside.
     struct {
@@ -51,7 +52,7 @@ PackedBitmap PackBitmap(HBITMAP bitmap, ScreenDibReader& reader) {
     } query = {};
     query.header.biSize = sizeof(BITMAPINFOHEADER);
     // With a zero bit count no colour table comes back, so only masks depend on the usage: RGB.
-    reader.ReadBits(bitmap, 0, nullptr, reinterpret_cast<BITMAPINFO*>(&query), DIB_RGB_COLORS);
+    ReadScreenBits(bitmap, 0, nullptr, reinterpret_cast<BITMAPINFO*>(&query), DIB_RGB_COLORS);
     BitmapLayout layout;
     if (!ComputeBitmapLayout(FieldsOf(query.header), &layout)) return nullptr;
 
@@ -61,14 +62,14 @@ PackedBitmap PackBitmap(HBITMAP bitmap, ScreenDibReader& reader) {
     memset(block, 0, layout.roomSize);
     memcpy(block, &query.header, sizeof(query.header));
     UINT lines = static_cast<UINT>(query.header.biHeight < 0 ? -query.header.biHeight : query.header.biHeight);
-    reader.ReadBits(bitmap, lines, block + layout.bitsOffset, reinterpret_cast<BITMAPINFO*>(block),
-                    UsageFor(query.header.biBitCount));
+    ReadScreenBits(bitmap, lines, block + layout.bitsOffset, reinterpret_cast<BITMAPINFO*>(block),
+                   UsageFor(query.header.biBitCount));
     // The file's layout is the one the block was sized for, whatever the second call rewrote.
     BitmapLayout after;
     if (!LayoutOfBlock(block, &after) || after.bitsOffset != layout.bitsOffset || after.blockSize > layout.roomSize)
         memcpy(block, &query.header, sizeof(query.header));
     if (layout.colors > 0)
-        FillColorTable(reader, layout.colors,
+        FillColorTable(layout.colors,
                        reinterpret_cast<RGBQUAD*>(block + kBitmapInfoHeaderSize + layout.maskBytes));
     return packed;
 }

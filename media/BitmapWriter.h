@@ -4,8 +4,6 @@
 
 #include <memory>
 
-class ScreenDibReader;
-
 using PackedBitmap = std::unique_ptr<BYTE[]>;
 
 // Writes bitmap to path, replacing any file there; false when either is missing or a step fails.
@@ -15,7 +13,6 @@ bool SaveBitmapFile(const char* path, HBITMAP bitmap);
 // when that header says BI_BITFIELDS, the colour table (the system palette) and the pixels.
 // Null when the depth is not 1, 4, 8, 16, 24 or 32.
 PackedBitmap PackBitmap(HBITMAP bitmap);
-PackedBitmap PackBitmap(HBITMAP bitmap, ScreenDibReader& reader);
 
 // A 14-byte file header, then the block; true when both writes succeed.
 bool WritePackedBitmap(const char* path, const BYTE* block);

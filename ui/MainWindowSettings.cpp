@@ -9,7 +9,6 @@ namespace {
 
 int Flag(DWORD value) { return value ? 1 : 0; }
 
-
 }  // namespace
 
 void MainWindow::LoadSettings() {

@@ -9,6 +9,8 @@
 #include "support/TestSupport.h"
 
 namespace {
+const DWORD kMasks[3] = {0x00FF0000, 0x0000FF00, 0x000000FF};
+
 HBITMAP Grab(const std::string& path, uint32_t ms, int width, int height) {
     ScopedGetDC screen(nullptr);
     return GrabFrame(path.c_str(), ms, width, height, screen);
@@ -59,6 +61,7 @@ TEST(FrameCaptureWine, ColourBarsLandInTheFileAtTheirPlaces) {
         // At the screen's own depth; no colour table above 8 bits, the masks when the header has them.
         EXPECT_EQ(Field<uint32_t>(bmp, 30) == BI_BITFIELDS ? 66u : 54u, Field<uint32_t>(bmp, 10));
         EXPECT_EQ(depth, Field<uint16_t>(bmp, 28));
+        EXPECT_TRUE(depth != 32 || memcmp(kMasks, bmp.data() + 54, sizeof(kMasks)) == 0);  // red, green, blue
         for (int bar = 0; bar < 7; ++bar)
             EXPECT_EQ(bars[bar], Level(bmp, (2 * bar + 1) * width / 14, height / 4)) << width << " bar " << bar;
     }
