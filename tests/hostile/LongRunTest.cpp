@@ -10,6 +10,7 @@
 
 #include "framework/Scoped.h"
 #include "hostile/ProcessCounters.h"
+#include "media/BoundedCall.h"
 #include "windows/MainWindowFixture.h"
 
 namespace {
@@ -115,4 +116,15 @@ TEST_F(LongRunTest, OpenCloseCyclesKeepNoMoreThanThePlatformDoes) {
     // each), more than the allowance over a run: its share carries a tenth of itself as slack.
     double platformMemory = platformShare(static_cast<double>(bare.of[AnonymousBytes]));
     EXPECT_LT(ours.of[AnonymousBytes] - platformMemory, kMemoryAllowance + platformMemory / 10);
+}
+
+// Every read of a file runs on a worker of its own: a call that keeps its thread or its event shows
+// here, where the platform's media code, which keeps a few hundred handles an open, is not asked.
+TEST(BoundedCallCost, CallsGiveBackTheirThreadsAndHandles) {
+    for (int i = 0; i < 3; ++i) CallWithinLimit([] {});
+    ProcessCounters before = ReadProcessCounters();
+    for (int i = 0; i < 40; ++i) ASSERT_TRUE(CallWithinLimit([] {}));
+    ProcessCounters after = ReadProcessCounters();
+    EXPECT_LE(after.of[Handles], before.of[Handles]);
+    EXPECT_LE(after.of[Threads], before.of[Threads]);
 }

@@ -154,7 +154,7 @@ HANDLE StartInput(const std::vector<InputStep>& steps) {
     return CreateThread(nullptr, 0, SendSteps, new std::vector<InputStep>(steps), 0, nullptr);
 }
 
-HWND FindVisibleWindow(HWND parent, const wchar_t* className, HWND except) {
+HWND FindVisibleWindow(const wchar_t* className, HWND except) {
     struct Search {
         const wchar_t* className;
         HWND except, found;
@@ -167,8 +167,7 @@ HWND FindVisibleWindow(HWND parent, const wchar_t* className, HWND except) {
         if (match) search->found = hwnd;
         return !match;
     };
-    if (parent) EnumChildWindows(parent, match, reinterpret_cast<LPARAM>(&search));
-    else EnumThreadWindows(GetCurrentThreadId(), match, reinterpret_cast<LPARAM>(&search));
+    EnumThreadWindows(GetCurrentThreadId(), match, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -33,9 +33,8 @@ std::string ReadTestFile(const std::string& path);
 // A drop handle holding the given names, as the shell hands one to WM_DROPFILES.
 HDROP MakeDropHandle(const std::vector<std::string>& names);
 
-// A visible window of the class: a top-level one of this thread when parent is null, else a
-// descendant of parent; never except.
-HWND FindVisibleWindow(HWND parent, const wchar_t* className, HWND except = nullptr);
+// A visible top-level window of the class, of this thread; never except.
+HWND FindVisibleWindow(const wchar_t* className, HWND except = nullptr);
 
 // A bitmap's pixels read back as bottom-up 24-bit rows; the screen's inside r, read the same way.
 std::vector<BYTE> Pixels24(HBITMAP bitmap, int width, int height);

@@ -8,7 +8,7 @@ std::wstring answer, fileTypes;  // what the Open dialog is given, and the numbe
 
 // Runs inside the Open dialog's modal loop: reads its file types, types the name and confirms.
 void CALLBACK AnswerOpenDialog(HWND, UINT, UINT_PTR, DWORD) {
-    HWND dialog = FindVisibleWindow(nullptr, L"#32770");
+    HWND dialog = FindVisibleWindow(L"#32770");
     if (!dialog) return;
     wchar_t types[100] = {};
     GetDlgItemTextW(dialog, cmb1, types, 100);

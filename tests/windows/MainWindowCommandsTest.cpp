@@ -43,7 +43,7 @@ std::wstring fileTypes;
 // Runs inside the save dialog's modal loop: reads its file types, types the name and confirms.
 // Any later dialog is cancelled, so a wrong key cannot leave the test waiting on one.
 void CALLBACK AnswerSaveDialog(HWND, UINT, UINT_PTR, DWORD) {
-    HWND dialog = FindVisibleWindow(nullptr, L"#32770", mainWindow);
+    HWND dialog = FindVisibleWindow(L"#32770", mainWindow);
     if (!dialog) return;
     if (!fileTypes.empty()) {
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);

@@ -39,6 +39,10 @@ TEST_F(MainWindowModesTest, ModesReturnToWhereTheWindowWasKeepTheTopmostFlagAndG
     EXPECT_TRUE(At(before));
     EXPECT_TRUE(IsWindowVisible(Child(IDC_TOOLBAR)) && IsWindowVisible(Child(IDC_STATUSBAR)));
     EXPECT_FALSE(topmost() || greyed(ID_VIEW_FRAMELESS) || greyed(ID_VIEW_TOPMOST));
+    // The slider starts right after the toolbar's four buttons and three flat separators.
+    POINT client = {0, 0};
+    ClientToScreen(window->m_hWnd, &client);
+    EXPECT_EQ(4 * 23 + 3 * 6 + 1, WindowRectOf(Child(IDC_SEEKSLIDER)).left - client.x);
 
     // Dragged while frameless, the frame is rebuilt where the picture went.
     Command(ID_VIEW_TOPMOST);

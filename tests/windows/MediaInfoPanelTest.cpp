@@ -7,6 +7,7 @@
 #include "media/FakeGraph.h"
 #include "media/FilterList.h"
 #include "panels/MediaInfoPanel.h"
+#include "panels/PanelLayout.h"
 
 class MediaInfoPanelTest : public MainWindowTest {
 protected:
@@ -104,4 +105,10 @@ TEST_F(MediaInfoPanelTest, ShowsTheOpenClipKeepsEscapeAndEnterAndItsCheckFollows
     SetWindowPos(panel, nullptr, 0, 0, 220, 60, SWP_NOZORDER | SWP_NOMOVE);
     RECT group = WindowRectOf(Item(IDC_INFO_GROUP));
     EXPECT_EQ(20, group.bottom - group.top);
+    // Both groups end the same margin short of the panel's right edge.
+    RECT client = {};
+    GetClientRect(panel, &client);
+    MapWindowPoints(panel, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_EQ(client.right - kPanelMargin, group.right);
+    EXPECT_EQ(group.right, WindowRectOf(Item(IDC_FILTER_GROUP)).right);
 }

@@ -2,6 +2,7 @@
 #include "MainWindowFixture.h"
 #include "audio/MasterVolume.h"
 #include "audio/WinmmLibrary.h"
+#include "framework/CWinApp.h"
 #include "media/directshow/DirectShowServices.h"
 
 namespace {
@@ -105,6 +106,21 @@ TEST_F(PlayerKeysTest, WheelNotchesOverTheWindowMoveTheVolumeTwoPercentWhileTheF
     Wheel(GetDlgItem(Panel(), IDC_FILTER_LIST), 3);
     EXPECT_NEAR(65535 * 0.9, Volume(), 5);
 
+    // The volume command's dialog runs modally over the window; closed, it leaves the rest alone.
+    static HWND main;
+    static bool disabled;
+    main = window->m_hWnd, disabled = false;
+    CWinApp app;  // whose main window owns the dialog
+    app.m_pMainWnd = window;
+    UINT_PTR timer = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND dialog = FindVisibleWindow(L"#32770", main);
+        disabled = dialog && !IsWindowEnabled(main);
+        if (dialog) PostMessageW(dialog, WM_CLOSE, 0, 0);
+    });
+    Command(ID_VOLUME);
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(disabled && IsWindowEnabled(main));
+    EXPECT_TRUE(IsWindowVisible(Child(IDC_TOOLBAR)) && IsWindowVisible(Child(IDC_STATUSBAR)));
     window->DestroyWindow();  // the library is bound for the window's life
     EXPECT_EQ(nullptr, WinmmLibrary::Instance().Handle());
 }
