@@ -114,8 +114,9 @@ TEST_F(PlayerKeysTest, WheelNotchesOverTheWindowMoveTheVolumeTwoPercentWhileTheF
     app.m_pMainWnd = window;
     UINT_PTR timer = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR, DWORD) {
         HWND dialog = FindVisibleWindow(L"#32770", main);
-        disabled = dialog && !IsWindowEnabled(main);
-        if (dialog) PostMessageW(dialog, WM_CLOSE, 0, 0);
+        if (!dialog) return;  // not up yet, or already gone while it closes
+        disabled = !IsWindowEnabled(main);
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
     });
     Command(ID_VOLUME);
     KillTimer(nullptr, timer);
