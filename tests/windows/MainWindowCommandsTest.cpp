@@ -17,6 +17,18 @@ TEST_F(MainWindowTest, StatusPanesCutTextsSafelyShowPromptsAndOnlyTheTextPaneWid
     EXPECT_EQ(L"ファイルを開きます", PaneText(0));
     SendMessageW(window->m_hWnd, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);  // the menu closes
     EXPECT_EQ(L"clip.avi", PaneText(0));
+    // The pointer resting on a toolbar button keeps its prompt up across the bar's ticks.
+    HWND toolbar = Child(IDC_TOOLBAR);
+    RECT button = {};
+    SendMessageW(toolbar, TB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&button));
+    POINT at = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    ClientToScreen(toolbar, &at);
+    SetCursorPos(at.x, at.y);
+    PumpMessages(600);  // a real move reaches the bar, then a few ticks
+    EXPECT_EQ(L"ファイルを開きます", PaneText(0));
+    SetCursorPos(5, 740);  // away, so no later step meets a prompt
+    PumpMessages(600);
+    EXPECT_EQ(L"clip.avi", PaneText(0));
 
     HWND bar = GetDlgItem(window->m_hWnd, IDC_STATUSBAR);
     RECT text = {}, wider = {}, position = {};
